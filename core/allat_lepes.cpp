@@ -1,0 +1,346 @@
+// The step's frame and its animal half: the order in which animals act, the
+// ring search they all use, and the five phases of an animal's own step.
+
+#include <algorithm>
+#include <limits>
+
+#include "core/okoszisztema.h"
+
+namespace zelvaris {
+
+// The ring search and the animal phases; a friend of the ecosystem so the hot
+// loops reach the grid's slot arrays directly.
+class TAllatLepesek {
+ public:
+  explicit TAllatLepesek(TOkoszisztema& o) : o_(o), l_(o.l_) {}
+
+  // Rings beyond L - 1 would wrap onto cells already seen (ring L even holds
+  // the animal's own cell), so no search goes past ring L - 1.
+  int32_t LegnagyobbGyuru() const { return l_ - 1; }
+
+  // Probes ring r from a random start index, wrapping within the ring.
+  template <typename Cb>
+  bool GyuruProba(int32_t sor, int32_t oszlop, int32_t r, int64_t& elutasitas, int64_t keret,
+                  Cb&& cb) {
+    const int64_t meret = o_.tabla_.GyuruMeret(r);
+    const int32_t s = o_.veletlen_.Random(static_cast<int32_t>(meret));
+    const auto& negyed = o_.tabla_.Negyed(r);
+    const auto m = static_cast<int32_t>(negyed.size());
+    auto szakasz = [&](int64_t tol, int64_t ig) {
+      int32_t q = static_cast<int32_t>(tol / m);
+      int32_t k = static_cast<int32_t>(tol % m);
+      for (int64_t i = tol; i < ig && elutasitas < keret; ++i) {
+        const TEltolas e = Forgatas(negyed[static_cast<size_t>(k)], q);
+        if (++k == m) {
+          k = 0;
+          ++q;
+        }
+        int64_t cs = int64_t{sor} + e.x;
+        if (cs >= l_) cs -= l_; else if (cs < 0) cs += l_;
+        int64_t co = int64_t{oszlop} + e.y;
+        if (co >= l_) co -= l_; else if (co < 0) co += l_;
+        ++o_.probak_;
+        if (cb(cs * l_ + co)) return true;
+        ++elutasitas;
+      }
+      return false;
+    };
+    if (szakasz(s, meret)) return true;
+    if (elutasitas < keret && s > 0) return szakasz(0, s);
+    return false;
+  }
+
+  template <typename Cb>
+  bool Kifele(int32_t sor, int32_t oszlop, int64_t keret, Cb&& cb) {
+    int64_t elutasitas = 0;
+    for (int32_t r = 1; elutasitas < keret && r <= LegnagyobbGyuru(); ++r)
+      if (GyuruProba(sor, oszlop, r, elutasitas, keret, cb)) return true;
+    return false;
+  }
+
+  template <typename Cb>
+  bool Befele(int32_t sor, int32_t oszlop, int32_t kezdoGyuru, int64_t keret, Cb&& cb) {
+    int64_t elutasitas = 0;
+    for (int32_t r = std::min(kezdoGyuru, LegnagyobbGyuru()); r >= 1; --r)
+      if (GyuruProba(sor, oszlop, r, elutasitas, keret, cb)) return true;
+    return false;
+  }
+
+  // Cells within radius r, centre excluded, as a search budget; a disc too
+  // large for 32 bits gives the largest 32-bit budget.
+  int64_t KorKeret(int32_t r) {
+    constexpr int64_t legtobb = std::numeric_limits<int32_t>::max();
+    return std::min(o_.tabla_.KorMeretKorlatos(r, legtobb) - 1, legtobb);
+  }
+
+  bool Befogad(int64_t cella, const TAllatFaj& f) const { return o_.AllatotBefogadCella(cella, f); }
+
+  bool Lep(TAllatFaj& f, int32_t i) {
+    Parosodik(f, i);
+    Taplalkozik(f, i);
+    Mozog(f, i);
+    Szul(f, i);
+    return Oregszik(f, i);
+  }
+
+  void Parosodik(TAllatFaj& f, int32_t i) {
+    const TAllat& him = f.Egyedek[i];
+    if (him.Nem != 1) return;
+    const int32_t deg = him.DegDozis, per = him.PerDozis;
+    const uint32_t* slotok = o_.racs_.AllatSlotok(f.Id());
+    Kifele(him.Sor, him.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+      const uint32_t slot = slotok[cella];
+      if (slot == 0) return false;
+      TAllat& nosteny = f.Egyedek[static_cast<int32_t>(slot) - 1];
+      if (nosteny.Nem != 2 || nosteny.RegenIdo != 0) return false;
+      nosteny.UtodSzam = (f.Utod * 100 - f.DegUtodMinusz * deg - f.PerUtodMinusz * per) / 100;
+      return true;
+    });
+  }
+
+  void Taplalkozik(TAllatFaj& f, int32_t i) {
+    TAllat& a = f.Egyedek[i];
+    if (a.Evett != 0) {
+      // Another animal's meal must not steer this one's move.
+      o_.utolsoAllatPredaMezo_ = -1;
+      o_.utolsoNovenyPredaMezo_ = -1;
+      return;
+    }
+    TPredaTar& p = f.Predak;
+    o_.utolsoAllatPredaMezo_ = -1;
+    o_.TalaltEtel = 0;
+    if (!p.AllatPredak().empty()) {
+      for (auto& t : p.TalaltAllatok) t.clear();
+      o_.KeresesMod = 0;
+      int64_t etkezoCella = -1;
+      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+        etkezoCella = cella;
+        return Gyujt(f, cella, p.AllatPredak(), p.TalaltAllatok, true);
+      });
+      for (size_t g = 0; g < p.TalaltAllatok.size() && a.Evett < f.Jollakottsag; ++g) {
+        for (int32_t s : p.TalaltAllatok[g]) {
+          if (a.Evett >= f.Jollakottsag) break;
+          const uint32_t slot = o_.racs_.AllatSlotok(s)[etkezoCella];
+          if (slot == 0) continue;  // named twice and already eaten in this meal
+          const TAllat& preda = o_.AllatFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
+          o_.utolsoAllatPredaMezo_ = etkezoCella;
+          a.Evett += preda.Tomeg;
+          a.DegDozis += preda.DegDozis;
+          a.PerDozis += preda.PerDozis;
+          o_.AllatTorlese(s, static_cast<int32_t>(slot) - 1);
+        }
+      }
+    }
+    o_.utolsoNovenyPredaMezo_ = -1;
+    if (a.Evett < f.Jollakottsag && !p.NovenyPredak().empty()) {
+      for (auto& t : p.TalaltNovenyek) t.clear();
+      o_.KeresesMod = 1;
+      o_.TalaltEtel = a.Evett;
+      int64_t etkezoCella = -1;
+      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+        etkezoCella = cella;
+        return Gyujt(f, cella, p.NovenyPredak(), p.TalaltNovenyek, false);
+      });
+      for (size_t g = 0; g < p.TalaltNovenyek.size() && a.Evett < f.Jollakottsag; ++g) {
+        for (int32_t s : p.TalaltNovenyek[g]) {
+          if (a.Evett >= f.Jollakottsag) break;
+          const uint32_t slot = o_.racs_.NovenySlotok(s)[etkezoCella];
+          TNoveny& noveny = o_.NovenyFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
+          o_.utolsoNovenyPredaMezo_ = etkezoCella;
+          const int32_t szukseg = f.Jollakottsag - a.Evett;
+          int32_t falat;
+          if (szukseg < noveny.Tomeg) {
+            falat = szukseg;
+            noveny.Tomeg -= szukseg;
+          } else {
+            falat = noveny.Tomeg;
+            noveny.Tomeg = 0;
+          }
+          o_.racs_.Jelol(etkezoCella);
+          a.Evett += falat;
+          if (f.DegHatas) a.DegDozis += o_.DegPermet ? 1 : 0;
+          if (f.PerHatas) a.PerDozis += o_.PerPermet ? 1 : 0;
+        }
+      }
+    }
+  }
+
+  // Collects the preys standing in one cell; the found lists always describe
+  // the last cell probed. Group-0 food adds up over all probed cells.
+  bool Gyujt(const TAllatFaj& f, int64_t cella, const TCsoportok& csoportok,
+             std::vector<TIdLista>& talalt, bool allatok) {
+    for (auto& t : talalt) t.clear();
+    int32_t osszeg = 0;
+    int befogad = -1;  // the cell's admission of the eater, decided once when needed
+    for (size_t g = 0; g < csoportok.size(); ++g) {
+      for (int32_t s : csoportok[g]) {
+        int32_t tomeg;
+        if (allatok) {
+          if (!o_.VanAllatFaj(s)) continue;
+          const uint32_t slot = o_.racs_.AllatSlotok(s)[cella];
+          if (slot == 0) continue;
+          tomeg = o_.AllatFaj(s).Egyedek[static_cast<int32_t>(slot) - 1].Tomeg;
+        } else {
+          if (!o_.VanNovenyFaj(s)) continue;
+          const uint32_t slot = o_.racs_.NovenySlotok(s)[cella];
+          if (slot == 0) continue;
+          tomeg = o_.NovenyFaj(s).Egyedek[static_cast<int32_t>(slot) - 1].Tomeg;
+          if (tomeg <= 0) continue;
+        }
+        if (befogad < 0) befogad = Befogad(cella, f) ? 1 : 0;
+        if (befogad == 0) continue;
+        talalt[g].push_back(s);
+        if (g == 0) osszeg += tomeg;
+      }
+    }
+    o_.TalaltEtel += osszeg;
+    return o_.TalaltEtel >= f.Jollakottsag;
+  }
+
+  void Atlep(TAllatFaj& f, int32_t i, int64_t ujCella) {
+    TAllat& a = f.Egyedek[i];
+    uint32_t* slotok = o_.racs_.AllatSlotok(f.Id());
+    const int64_t regiCella = o_.Cella(a.Sor, a.Oszlop);
+    slotok[regiCella] = 0;
+    slotok[ujCella] = static_cast<uint32_t>(i) + 1;
+    a.Sor = static_cast<int32_t>(ujCella / l_);
+    a.Oszlop = static_cast<int32_t>(ujCella % l_);
+    o_.racs_.Jelol(regiCella);
+    o_.racs_.Jelol(ujCella);
+  }
+
+  void Mozog(TAllatFaj& f, int32_t i) {
+    if (o_.utolsoAllatPredaMezo_ >= 0) {
+      Atlep(f, i, o_.utolsoAllatPredaMezo_);
+      return;
+    }
+    if (o_.utolsoNovenyPredaMezo_ >= 0) {
+      Atlep(f, i, o_.utolsoNovenyPredaMezo_);
+      return;
+    }
+    constexpr int64_t legtobb = std::numeric_limits<int32_t>::max();
+    int32_t r = f.MozgasSugar();
+    if (o_.tabla_.KorMeretKorlatos(r, legtobb + 1) - 1 < f.MozgasHossz()) r += 1;
+    const int32_t kezdo = std::min(r, LegnagyobbGyuru());
+    const TAllat& a = f.Egyedek[i];
+    Befele(a.Sor, a.Oszlop, kezdo, KorKeret(kezdo), [&](int64_t cella) {
+      if (!Befogad(cella, f)) return false;
+      Atlep(f, i, cella);
+      return true;
+    });
+  }
+
+  void Szul(TAllatFaj& f, int32_t i) {
+    {
+      const TAllat& anya = f.Egyedek[i];
+      if (anya.Nem != 2 || anya.VemhesIdo < f.Vemhes) return;
+      const int32_t sugar = std::min(f.SzuloSugar, LegnagyobbGyuru());
+      const int32_t sor = anya.Sor, oszlop = anya.Oszlop;
+      Kifele(sor, oszlop, KorKeret(sugar), [&](int64_t cella) {
+        if (!Befogad(cella, f)) return false;
+        o_.AllatLetrehozasa(f.Id(), static_cast<int32_t>(cella / l_),
+                            static_cast<int32_t>(cella % l_), TLetrehozas::Ujszulott);
+        // The list may have grown: reach the mother again by her index.
+        TAllat& m = f.Egyedek[i];
+        m.UtodSzam -= 1;
+        return m.UtodSzam == 0;
+      });
+    }
+    TAllat& anya = f.Egyedek[i];
+    anya.UtodSzam = 0;
+    anya.VemhesIdo = 0;
+    anya.RegenIdo = f.Regeneralodas;
+  }
+
+  bool Oregszik(TAllatFaj& f, int32_t i) {
+    TAllat& a = f.Egyedek[i];
+    a.Eletkor += 1;
+    if (a.RegenIdo > 0) a.RegenIdo -= 1;
+    if (a.UtodSzam > 0) {
+      if (a.Ehezes < a.Eletkor) {
+        a.VemhesIdo += 1;
+      } else {
+        a.UtodSzam = 0;
+        a.VemhesIdo = 0;
+      }
+    }
+    if (a.Eletkor == f.Ivarerettseg) a.Nem = o_.veletlen_.Random(2) + 1;
+    if (a.Evett < f.Jollakottsag) {
+      a.Ehezes += 1;
+    } else {
+      a.Ehezes = 0;
+    }
+    a.Evett = 0;
+    if (f.Kor - a.DegDozis * f.DegKorMinusz - a.PerDozis * f.PerKorMinusz < a.Eletkor) return true;
+    if (a.Ehezes > f.Ehes) return true;
+    if (o_.PermetezesVolt) {
+      if (f.DegHatas && o_.DegPermet && o_.veletlen_.Random(100) < f.DegHatasfok) return true;
+      if (f.PerHatas && o_.PerPermet && o_.veletlen_.Random(100) < f.PerHatasfok) return true;
+    }
+    return false;
+  }
+
+ private:
+  TOkoszisztema& o_;
+  int32_t l_;
+};
+
+void TOkoszisztema::Lepes() {
+  for (auto& f : allatFajok_) {
+    for (auto& csoport : f->Predak.AllatPredakKevereshez()) Kever(csoport, veletlen_);
+    for (auto& csoport : f->Predak.NovenyPredakKevereshez()) Kever(csoport, veletlen_);
+  }
+  AllatLepes();
+  NovenyLepes();
+  DegPermet = false;
+  PermetezesVolt = false;
+  Rajzol();
+  Ido += 1;
+}
+
+void TOkoszisztema::AllatLepes() {
+  aktivFajok_.clear();
+  for (auto& f : allatFajok_) {
+    if (f->Egyedek.Darab() > 0) {
+      aktivFajok_.push_back(f.get());
+      f->Egyedek.Kurzor = 0;
+    }
+  }
+  TAllatLepesek lepesek(*this);
+  while (!aktivFajok_.empty()) {
+    const int32_t k = veletlen_.Random(static_cast<int32_t>(aktivFajok_.size()));
+    TAllatFaj& f = *aktivFajok_[static_cast<size_t>(k)];
+    if (f.Egyedek.Kurzor < f.Egyedek.Darab()) {
+      const int32_t i = f.Egyedek.Kurzor;
+      if (lepesek.Lep(f, i)) {
+        AllatTorlese(f.Id(), i);
+      } else {
+        f.Egyedek.Kurzor += 1;
+      }
+    } else {
+      aktivFajok_[static_cast<size_t>(k)] = aktivFajok_.back();
+      aktivFajok_.pop_back();
+    }
+  }
+  AllatFelvetel();
+}
+
+void TOkoszisztema::AllatFelvetel() {
+  AllatLetszam.HosszBeallitasa(AllatLetszam.Hossz() + 1);
+  const int32_t oszlop = AllatLetszam.Hossz() - 1;
+  for (auto& f : allatFajok_)
+    AllatLetszam.ErtekBeallitasa(f->Id(), oszlop, static_cast<float>(f->Egyedek.Darab()));
+  Korfa.Alaphelyzet();
+  for (auto& f : allatFajok_) {
+    for (const TAllat& a : f->Egyedek.Elemek()) {
+      if (a.Nem > 2) continue;  // only a hand-made file holds such a sex
+      if (a.Nem > 0) {
+        Korfa.Hozzaad(f->Id(), a.Nem - 1, a.Eletkor);
+      } else {
+        Korfa.Hozzaad(f->Id(), veletlen_.Random(2), a.Eletkor);
+      }
+    }
+  }
+}
+
+}  // namespace zelvaris

@@ -1,0 +1,80 @@
+#pragma once
+// The grid's storage: for every species one flat array with one slot per cell
+// (the individual's list index + 1, 0 for none), so a cell costs four bytes
+// per species and adding a species appends one array. Changed cells are kept
+// as a bit per cell plus a list, so a drawing pass visits only them.
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace zelvaris {
+
+// A zero-filled array of slots; the zeroes come from fresh pages, so building
+// a large grid touches only the memory the world actually uses.
+class TSlotTomb {
+ public:
+  TSlotTomb() = default;
+  explicit TSlotTomb(int64_t n);
+  uint32_t* Adat() { return adat_.get(); }
+  const uint32_t* Adat() const { return adat_.get(); }
+  uint32_t& operator[](int64_t i) { return adat_[static_cast<size_t>(i)]; }
+  uint32_t operator[](int64_t i) const { return adat_[static_cast<size_t>(i)]; }
+
+ private:
+  struct Felszabadito {
+    void operator()(uint32_t* p) const { std::free(p); }
+  };
+  std::unique_ptr<uint32_t[], Felszabadito> adat_;
+};
+
+class TRacs {
+ public:
+  // Bytes one cell needs with the given number of species.
+  static double BajtCellankent(int32_t fajok) { return 4.0 * fajok + 1.0 / 8.0; }
+
+  int64_t L() const { return l_; }
+  int64_t Cellak() const { return l_ * l_; }
+
+  // A fresh grid of side l with every slot empty and no cell changed.
+  void Epites(int64_t l, int32_t allatFajok, int32_t novenyFajok);
+  // Keeps the cells inside both squares; new cells are empty and unchanged.
+  void Atmeretezes(int64_t ujL);
+  void Torles();
+  void AllatFajHozzaadasa();
+  void NovenyFajHozzaadasa();
+
+  uint32_t* AllatSlotok(int32_t faj) { return allat_[static_cast<size_t>(faj)].Adat(); }
+  uint32_t* NovenySlotok(int32_t faj) { return noveny_[static_cast<size_t>(faj)].Adat(); }
+  const uint32_t* AllatSlotok(int32_t faj) const { return allat_[static_cast<size_t>(faj)].Adat(); }
+  const uint32_t* NovenySlotok(int32_t faj) const { return noveny_[static_cast<size_t>(faj)].Adat(); }
+
+  void Jelol(int64_t cella) {
+    uint64_t& szo = valtozott_[static_cast<size_t>(cella >> 6)];
+    const uint64_t bit = uint64_t{1} << (cella & 63);
+    if ((szo & bit) == 0) {
+      szo |= bit;
+      valtozottLista_.push_back(cella);
+    }
+  }
+  bool Valtozott(int64_t cella) const {
+    return (valtozott_[static_cast<size_t>(cella >> 6)] >> (cella & 63)) & 1u;
+  }
+  void JelolesTorlese(int64_t cella) {
+    valtozott_[static_cast<size_t>(cella >> 6)] &= ~(uint64_t{1} << (cella & 63));
+  }
+  // The changed cells in the order they were first marked (may hold cells
+  // whose mark was cleared by a full pass; check Valtozott).
+  std::vector<int64_t>& ValtozottLista() { return valtozottLista_; }
+  void MindenJelolesTorlese();
+
+ private:
+  int64_t l_ = 0;
+  std::vector<TSlotTomb> allat_;
+  std::vector<TSlotTomb> noveny_;
+  std::vector<uint64_t> valtozott_;
+  std::vector<int64_t> valtozottLista_;
+};
+
+}  // namespace zelvaris
