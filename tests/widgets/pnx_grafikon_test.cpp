@@ -1,0 +1,319 @@
+// The chart component fed with series held by the test, as the chart windows
+// feed it from the population sources.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <cmath>
+#include <deque>
+
+#include "core/letszam_forras.h"
+#include "widgets/grafikon_geometria.h"
+#include "widgets/grafikon_panel.h"
+#include "widgets/pnx_grafikon.h"
+#include "widgets/pnx_hatvany.h"
+
+using namespace zelvaris;
+
+namespace {
+
+// A series the test appends to; reading beyond what was appended fails the test.
+struct Sor {
+  std::vector<float> ertekek;
+  bool tulolvasas = false;
+  TAdatForras Forras() {
+    return {[this](int64_t i) {
+              if (i < 0 || i >= static_cast<int64_t>(ertekek.size())) {
+                tulolvasas = true;
+                return 0.0f;
+              }
+              return ertekek[static_cast<size_t>(i)];
+            },
+            [this] { return static_cast<int64_t>(ertekek.size()); }};
+  }
+};
+
+// Plot width 426: 426 + 74 + 161.
+constexpr int Szelesseg426 = 426 + grafikon::RajzMargo + 161;
+
+int SzinPixelek(const QImage& kep, const QColor& szin, int x0 = 0, int x1 = -1) {
+  if (x1 < 0) x1 = kep.width() - 1;
+  int db = 0;
+  for (int y = 0; y < kep.height(); ++y)
+    for (int x = std::max(0, x0); x <= std::min(x1, kep.width() - 1); ++x)
+      if (kep.pixelColor(x, y) == szin) ++db;
+  return db;
+}
+
+}  // namespace
+
+class PnxGrafikonTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void Kezdoallapot() {
+    TPnx_Grafikon g;
+    QCOMPARE(g.Caption(), QStringLiteral("Pnx_Grafikon"));
+    QCOMPARE(g.KepSzelesseg(), 500 - 161);
+    QCOMPARE(g.RajzSzelesseg(), 500 - 161 - 74);
+    QCOMPARE(g.AlsoMargo(), 25);
+    QCOMPARE(g.Panel()->Btn_AktualisKeres->text(), QStringLiteral("Kereső"));
+    QVERIFY(!g.Kep().isNull());
+  }
+
+  void ElsoPontCsakCimke() {
+    TPnx_Grafikon g;
+    Sor s{{7.0f}};
+    auto& cs = g.UjAdatCsoport(s.Forras());
+    cs.SetSzin(Qt::red);
+    g.Leptet();
+    QCOMPARE(g.Hossz(), 1);
+    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("7"));
+    QCOMPARE(SzinPixelek(g.Kep(), Qt::red), 0);
+    s.ertekek.push_back(9.0f);
+    g.Leptet();
+    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("9"));
+    QVERIFY(SzinPixelek(g.Kep(), Qt::red) > 0);
+    QVERIFY(!s.tulolvasas);
+  }
+
+  void SohaNemOlvasTulARogzitetten() {
+    TPnx_Grafikon g;
+    Sor s{{1.0f, 2.0f}};
+    auto& cs = g.UjAdatCsoport(s.Forras());
+    for (int i = 0; i < 5; ++i) g.Leptet();
+    g.SetTizedesjegyek(3);
+    g.Kep();
+    QVERIFY(!s.tulolvasas);
+    QCOMPARE(g.Hossz(), 5);
+    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("2"));
+  }
+
+  void CsuszasElo_data() {
+    QTest::addColumn<int>("csusztatas");
+    QTest::addColumn<qint64>("kezdet");
+    QTest::newRow("slide 1") << 1 << qint64(1);
+    QTest::newRow("slide 200") << 200 << qint64(200);
+  }
+  void CsuszasElo() {
+    QFETCH(int, csusztatas);
+    QFETCH(qint64, kezdet);
+    TPnx_Grafikon g;
+    g.resize(Szelesseg426, 300);
+    g.Kep();
+    QCOMPARE(g.RajzSzelesseg(), 426);
+    g.SetCsusztatas(csusztatas);
+    Sor s;
+    g.UjAdatCsoport(s.Forras());
+    for (int i = 0; i < 425; ++i) {
+      s.ertekek.push_back(float(i));
+      g.Leptet();
+    }
+    QCOMPARE(g.Kezdet(), 0);
+    s.ertekek.push_back(425.0f);
+    g.Leptet();
+    QCOMPARE(g.Kezdet(), kezdet);
+    QCOMPARE(g.Hossz(), 426);
+  }
+
+  void Ertekcimkek() {
+    TPnx_Grafikon g;
+    Sor s{{1.0f, 2.5f}};
+    auto& cs = g.UjAdatCsoport(s.Forras());
+    g.Leptet();
+    g.Leptet();
+    g.SetTizedesjegyek(2);
+    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("2.50"));
+    g.SetOsztas(0.5);
+    QCOMPARE(g.Panel()->OsztasCimke->text(), QStringLiteral("0.50"));
+    // Typing past the range is held to 0..15.
+    g.SetTizedesjegyek(40);
+    QCOMPARE(g.Tizedesjegyek(), 15);
+    g.SetOsztas(0.0);
+    g.SetOsztas(-1.0);
+    QCOMPARE(g.Osztas(), 0.5);
+  }
+
+  void HatvanyAllitjaAzOsztast() {
+    TPnx_Grafikon g;
+    g.Panel()->Hatvany->KitevoLe();
+    QCOMPARE(g.Osztas(), 0.5);
+    QCOMPARE(g.Panel()->OsztasCimke->text(), QStringLiteral("0"));
+  }
+
+  void RejtettSorozatNemHagyPixelt() {
+    TPnx_Grafikon g;
+    Sor a, b;
+    auto& ca = g.UjAdatCsoport(a.Forras());
+    auto& cb = g.UjAdatCsoport(b.Forras());
+    ca.SetSzin(QColor(255, 0, 0));
+    cb.SetSzin(QColor(0, 0, 255));
+    for (int i = 0; i < 200; ++i) {
+      a.ertekek.push_back(float(i % 90));
+      b.ertekek.push_back(float(120 - i % 60));
+      g.Leptet();
+    }
+    QVERIFY(SzinPixelek(g.Kep(), QColor(255, 0, 0)) > 0);
+    ca.SetLathato(false);
+    QVERIFY(!ca.Jelolo()->isChecked());
+    for (int i = 0; i < 20; ++i) {
+      a.ertekek.push_back(50.0f);
+      b.ertekek.push_back(50.0f);
+      g.Leptet();
+    }
+    QCOMPARE(SzinPixelek(g.Kep(), QColor(255, 0, 0)), 0);
+    QVERIFY(SzinPixelek(g.Kep(), QColor(0, 0, 255)) > 0);
+    QCOMPARE(ca.CimkeSzoveg(), QStringLiteral("50"));
+    ca.Jelolo()->setChecked(true);
+    QVERIFY(ca.Lathato());
+  }
+
+  void KeresoModCsakAzAblakot() {
+    TPnx_Grafikon g;
+    Sor s;
+    auto& cs = g.UjAdatCsoport(s.Forras());
+    cs.SetSzin(QColor(0, 200, 0));
+    const int n = g.RajzSzelesseg() * 2;
+    for (int i = 0; i < n; ++i) {
+      s.ertekek.push_back(10.0f);
+      g.Leptet();
+    }
+    g.Panel()->Btn_AktualisKeres->click();
+    QVERIFY(!g.Aktualis());
+    QCOMPARE(g.AlsoMargo(), 38);
+    QCOMPARE(g.Panel()->Btn_AktualisKeres->text(), QStringLiteral("Aktuális"));
+    QVERIFY(!g.ChB_Kezelo()->isEnabled());
+    QCOMPARE(g.Gorgeto()->maximum(), n);
+    g.Gorgeto()->setValue(0);
+    QCOMPARE(g.Kezdet(), 0);
+    const QImage& kep = g.Kep();
+    // Points 0 .. RajzSzelesseg - 1 only: nothing right of the last one.
+    const int utolsoX = grafikon::PontX(g.RajzSzelesseg() - 1, 0);
+    QVERIFY(SzinPixelek(kep, QColor(0, 200, 0), 0, utolsoX + 1) > 0);
+    QCOMPARE(SzinPixelek(kep, QColor(0, 200, 0), utolsoX + 2), 0);
+    // New points arrive but the window stays.
+    s.ertekek.push_back(10.0f);
+    g.Leptet();
+    QCOMPARE(g.Kezdet(), 0);
+    QCOMPARE(g.Hossz(), n + 1);
+    QCOMPARE(SzinPixelek(g.Kep(), QColor(0, 200, 0), utolsoX + 2), 0);
+    g.SetAktualis(true);
+    QCOMPARE(g.Kezdet(), n + 1 - g.RajzSzelesseg() + 1);
+  }
+
+  void NegativErtekATengelyAlatt() {
+    TPnx_Grafikon g;
+    Sor s{{-10.0f, -10.0f, -10.0f}};
+    g.UjAdatCsoport(s.Forras()).SetSzin(QColor(255, 0, 255));
+    for (int i = 0; i < 3; ++i) g.Leptet();
+    const QImage& kep = g.Kep();
+    const int y0 = kep.height() - g.AlsoMargo();
+    QCOMPARE(kep.pixelColor(grafikon::X0 + 1, y0 + 10), QColor(255, 0, 255));
+  }
+
+  void HatalmasErtekekKisOsztassal() {
+    TPnx_Grafikon g;
+    Sor s{{2e9f, -2e9f, 2e9f, 0.0f}};
+    g.UjAdatCsoport(s.Forras()).SetSzin(QColor(255, 0, 255));
+    for (int i = 0; i < 24; ++i) g.Panel()->Hatvany->KitevoLe();
+    g.Panel()->Hatvany->AlapFel();
+    while (g.Panel()->Hatvany->Alap() < 24) g.Panel()->Hatvany->AlapFel();
+    QVERIFY(g.Osztas() > 0.0);
+    QVERIFY(g.Osztas() < 1e-30);
+    for (int i = 0; i < 4; ++i) g.Leptet();
+    QVERIFY(SzinPixelek(g.Kep(), QColor(255, 0, 255)) > 0);
+  }
+
+  void RejtettGrafikonTeljesenFrissulMegjelenve() {
+    TPnx_Grafikon g;
+    Sor s;
+    g.UjAdatCsoport(s.Forras()).SetSzin(Qt::red);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    g.hide();
+    for (int i = 0; i < 50; ++i) {
+      s.ertekek.push_back(float(i));
+      g.Leptet();
+    }
+    g.show();
+    const QImage megjelenve = g.Kep().copy();
+    g.Frissit();
+    QCOMPARE(g.Kep(), megjelenve);
+  }
+
+  void KezeloElrejtese() {
+    TPnx_Grafikon g;
+    g.resize(Szelesseg426, 300);
+    g.SetKezelo(false);
+    QCOMPARE(g.PanelSzelesseg(), 0);
+    QCOMPARE(g.KepSzelesseg(), Szelesseg426);
+    QCOMPARE(g.RajzSzelesseg(), Szelesseg426 - 74);
+    QVERIFY(!g.ChB_Kezelo()->isChecked());
+    g.ChB_Kezelo()->setChecked(true);
+    QVERIFY(g.Kezelo());
+    QCOMPARE(g.RajzSzelesseg(), 426);
+  }
+
+  void Nyelviszovegek() {
+    TPnx_Grafikon g;
+    g.SetCaption(QStringLiteral("Populáció grafikon"));
+    g.SetFeliratok({"y", "cim", "kez", "ido", "ert", "idov", "dec", "csusz", "oszt"});
+    QCOMPARE(g.Lbl_Caption()->text(), QStringLiteral("cim"));
+    QCOMPARE(g.Caption(), QStringLiteral("Populáció grafikon"));
+    QCOMPARE(g.LbL_YTgFelirat()->text(), QStringLiteral("y"));
+    QCOMPARE(g.Panel()->Lbl_Oszt->text(), QStringLiteral("oszt"));
+    g.SetGombSzovegek(QStringLiteral("Current"), QStringLiteral("Browse"));
+    QCOMPARE(g.Panel()->Btn_AktualisKeres->text(), QStringLiteral("Browse"));
+    g.SetAktualis(false);
+    QCOMPARE(g.Panel()->Btn_AktualisKeres->text(), QStringLiteral("Current"));
+  }
+
+  void LetszamForrasSoraMozgasUtanIs() {
+    TLetszamForras f;
+    f.SorokBeallitasa(1);
+    TPnx_Grafikon g;
+    auto& cs = g.UjAdatCsoport(LetszamSor(f, 0));
+    for (int i = 0; i < 1500; ++i) {
+      f.HosszBeallitasa(f.Hossz() + 1);
+      f.ErtekBeallitasa(0, f.Hossz() - 1, float(i));
+      // A second species appears midway: rows move, the series still reads row 0.
+      if (i == 700) f.SorokBeallitasa(2);
+      g.Leptet();
+    }
+    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("1499"));
+  }
+
+  // Not a check: a picture to look at (sine and noise), written beside the test.
+  void KepFajlba() {
+    TPnx_Grafikon g;
+    g.resize(678, 307);
+    g.SetCaption(QStringLiteral("Populáció grafikon"));
+    g.SetXTgFelirat(QStringLiteral("Idő"));
+    g.SetYTgFelirat(QStringLiteral("db"));
+    Sor szinusz, zaj;
+    auto& a = g.UjAdatCsoport(szinusz.Forras());
+    a.SetNev(QStringLiteral("szinusz (0)"));
+    a.SetSzin(QColor(0, 0, 200));
+    auto& b = g.UjAdatCsoport(zaj.Forras());
+    b.SetNev(QStringLiteral("zaj (1)"));
+    b.SetSzin(QColor(200, 0, 0));
+    g.SetCsusztatas(100);
+    g.SetTizedesjegyek(1);
+    uint32_t mag = 12345;
+    g.show();
+    for (int i = 0; i < 1000; ++i) {
+      szinusz.ertekek.push_back(float(100 + 80 * std::sin(i / 40.0)));
+      mag = mag * 1103515245u + 12345u;
+      zaj.ertekek.push_back(float(60 + int((mag >> 16) % 41) - 20));
+      g.Leptet();
+      if (i % 50 == 0) QCoreApplication::processEvents();
+    }
+    QTest::qWait(50);
+    const QString ut = QStringLiteral(ZELVARIS_TEST_OUTPUT_DIR "/grafikon.png");
+    QVERIFY(g.grab().save(ut));
+  }
+};
+
+QTEST_MAIN(PnxGrafikonTest)
+#include "pnx_grafikon_test.moc"

@@ -1,0 +1,90 @@
+#include "adat_csoport.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include "core/letszam_forras.h"
+
+#include "pnx_grafikon.h"
+#include "szam_szoveg.h"
+
+namespace zelvaris {
+
+TAdatForras LetszamSor(const TLetszamForras& forras, int32_t sor) {
+  const TLetszamForras* f = &forras;
+  return {[f, sor](int64_t i) { return f->Ertek(sor, static_cast<int32_t>(i)); },
+          [f, sor]() -> int64_t { return sor < f->Sorokszama() ? f->Hossz() : 0; }};
+}
+
+namespace {
+constexpr int SorTavolsag = 36;
+constexpr int MintaMeret = 17;
+constexpr int JeloloMagassag = 17;
+
+void MintaSzinezes(QFrame* minta, const QColor& szin) {
+  minta->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(szin.name()));
+}
+}  // namespace
+
+TAdatCsoport::TAdatCsoport(TPnx_Grafikon& grafikon, TAdatForras forras, QWidget* dobozTartalom, int sorszam)
+    : grafikon_(grafikon), forras_(std::move(forras)), sorszam_(sorszam) {
+  jelolo_ = new QCheckBox(dobozTartalom);
+  jelolo_->setChecked(true);
+  minta_ = new QFrame(dobozTartalom);
+  MintaSzinezes(minta_, szin_);
+  ertekCimke_ = new QLabel(dobozTartalom);
+  ertekCimke_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QObject::connect(jelolo_, &QCheckBox::toggled, jelolo_, [this](bool v) { SetLathato(v); });
+  Elrendez(dobozTartalom->width());
+  jelolo_->show();
+  minta_->show();
+  ertekCimke_->show();
+}
+
+TAdatCsoport::~TAdatCsoport() {
+  delete jelolo_;
+  delete minta_;
+  delete ertekCimke_;
+}
+
+void TAdatCsoport::Elrendez(int dobozSzelesseg) {
+  const int teteje = SorTavolsag * sorszam_ - 32;
+  jelolo_->setGeometry(4, teteje, std::max(20, dobozSzelesseg - 24), JeloloMagassag);
+  minta_->setGeometry(21, teteje + JeloloMagassag, MintaMeret, MintaMeret);
+  const int bal = 21 + MintaMeret + 4;
+  ertekCimke_->setGeometry(bal, teteje + JeloloMagassag, std::max(0, dobozSzelesseg - 20 - bal), MintaMeret);
+}
+
+void TAdatCsoport::SetNev(const QString& nev) {
+  if (nev == nev_) return;
+  nev_ = nev;
+  jelolo_->setText(nev);
+}
+
+void TAdatCsoport::SetSzin(const QColor& szin) {
+  if (szin == szin_) return;
+  szin_ = szin;
+  MintaSzinezes(minta_, szin);
+  grafikon_.Frissit();
+}
+
+void TAdatCsoport::SetLathato(bool v) {
+  if (v == lathato_) return;
+  lathato_ = v;
+  jelolo_->setChecked(v);
+  grafikon_.Frissit();
+}
+
+QString TAdatCsoport::CimkeSzoveg() const { return ertekCimke_->text(); }
+
+void TAdatCsoport::SetCimkeErtek(double ertek, int tizedesjegyek) {
+  vanCimkeErtek_ = true;
+  cimkeErtek_ = ertek;
+  ertekCimke_->setText(TizedesSzoveg(ertek, tizedesjegyek));
+}
+
+void TAdatCsoport::CimkeFrissites(int tizedesjegyek) {
+  if (vanCimkeErtek_) ertekCimke_->setText(TizedesSzoveg(cimkeErtek_, tizedesjegyek));
+}
+
+}  // namespace zelvaris

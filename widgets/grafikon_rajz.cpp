@@ -1,0 +1,121 @@
+#include "grafikon_rajz.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <vector>
+
+#include "adat_csoport.h"
+#include "grafikon_geometria.h"
+#include "szam_szoveg.h"
+
+namespace zelvaris {
+
+using namespace grafikon;
+
+namespace {
+
+QFont VaszonBetu() {
+  QFont betu;
+  betu.setPointSize(8);
+  return betu;
+}
+
+QPen Toll(const QColor& szin, int vastagsag) {
+  QPen toll(szin, vastagsag);
+  toll.setCapStyle(Qt::SquareCap);
+  toll.setJoinStyle(Qt::MiterJoin);
+  return toll;
+}
+
+// Writes text with its top-left corner at (x, y), as the layout positions mean.
+void Iras(QPainter& p, int x, int y, const QString& szoveg) {
+  p.drawText(QPoint(x, y + p.fontMetrics().ascent()), szoveg);
+}
+
+void ErtekTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
+  const auto jelek = ErtekJelek(kep.height(), b.alsoMargo, b.beosztas);
+  if (b.beosztva) {
+    p.setPen(Toll(b.tengely, 2));
+    for (const ErtekJel& j : jelek) {
+      p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
+      const QString felirat =
+          TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
+      Iras(p, X0 - p.fontMetrics().horizontalAdvance(felirat) - 4, j.y - 7, felirat);
+    }
+  }
+  if (b.ertekVonalak) {
+    p.setPen(Toll(b.tengely, 1));
+    for (const ErtekJel& j : jelek) p.drawLine(X0, j.y, X0 + b.rajzSzelesseg, j.y);
+  }
+}
+
+void IdoTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int y0, int feliratSzelesseg) {
+  const int w = kep.width();
+  p.setPen(Qt::NoPen);
+  p.setBrush(b.hatter);
+  // The label strip is cleared so labels never pile up over old ones.
+  p.drawRect(QRect(QPoint(X0, y0 + 2), QPoint(w - feliratSzelesseg - 9, y0 + 15)));
+  p.setBrush(Qt::NoBrush);
+  for (const IdoJel& j : IdoJelek(b.kezdet, b.rajzSzelesseg)) {
+    p.setPen(Toll(b.tengely, 2));
+    p.drawLine(j.x, y0, j.x, y0 + 4);
+    if (b.idovonalak) {
+      p.setPen(Toll(b.tengely, 1));
+      p.drawLine(j.x, y0 + 4, j.x, 5);
+    }
+    if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9) {
+      p.setPen(b.tengely);
+      Iras(p, j.x, y0 + 4, QString::number(j.index));
+    }
+  }
+}
+
+}  // namespace
+
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
+  const int w = kep.width();
+  const int h = kep.height();
+  const int y0 = h - b.alsoMargo;
+  kep.fill(b.hatter);
+  QPainter p(&kep);
+  p.setFont(VaszonBetu());
+
+  const int feliratSzelesseg = p.fontMetrics().horizontalAdvance(b.xFelirat);
+  p.setPen(b.tengely);
+  Iras(p, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat);
+
+  p.setPen(Toll(b.tengely, 2));
+  const QPoint yNyil[] = {{61, 9}, {65, 5}, {69, 9}};
+  p.drawPolyline(yNyil, 3);
+  const QPoint tengelyek[] = {{65, 5}, {65, y0}, {w - 5, y0}};
+  p.drawPolyline(tengelyek, 3);
+  const QPoint xNyil[] = {{w - 9, y0 - 4}, {w - 5, y0}, {w - 9, y0 + 4}};
+  p.drawPolyline(xNyil, 3);
+
+  ErtekTengely(p, kep, b);
+  IdoTengely(p, kep, b, y0, feliratSzelesseg);
+}
+
+void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat) {
+  SorozatSzakaszok(kep, b, sorozat, b.kezdet + 1, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg));
+}
+
+void SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol,
+                      int64_t ig) {
+  if (!sorozat.Lathato()) return;
+  tol = std::max(tol, b.kezdet + 1);
+  ig = std::min({ig, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg), sorozat.Rogzitett()});
+  if (tol >= ig) return;
+  const int y0 = kep.height() - b.alsoMargo;
+  std::vector<QPoint> pontok;
+  pontok.reserve(static_cast<size_t>(ig - tol + 1));
+  for (int64_t i = tol - 1; i < ig; ++i)
+    pontok.emplace_back(PontX(i, b.kezdet), ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height()));
+  QPainter p(&kep);
+  p.setPen(Toll(sorozat.Szin(), 2));
+  p.drawPolyline(pontok.data(), static_cast<int>(pontok.size()));
+}
+
+}  // namespace zelvaris

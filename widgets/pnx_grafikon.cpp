@@ -1,0 +1,403 @@
+#include "pnx_grafikon.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "grafikon_geometria.h"
+#include "grafikon_panel.h"
+#include "grafikon_rajzlap.h"
+#include "pnx_hatvany.h"
+#include "spin_mezo.h"
+#include "szam_szoveg.h"
+
+namespace zelvaris {
+
+namespace {
+// Pixels reach the screen at most this often while points stream in.
+constexpr int KepkockaMs = 16;
+constexpr int GorgetoMagassag = 17;
+}  // namespace
+
+TPnx_Grafikon::TPnx_Grafikon(QWidget* szulo) : QWidget(szulo) {
+  setMinimumSize(250, 270);
+  // The panel's fixed layout is measured for small type.
+  QFont betu = font();
+  betu.setPointSize(8);
+  setFont(betu);
+
+  cimKeret_ = new QFrame(this);
+  cimKeret_->setFrameShape(QFrame::Box);
+  lblCaption_ = new QLabel(caption_, cimKeret_);
+  QFont felkover = lblCaption_->font();
+  felkover.setBold(true);
+  lblCaption_->setFont(felkover);
+  lblCaption_->setAlignment(Qt::AlignCenter);
+
+  rajzKeret_ = new QFrame(this);
+  rajzKeret_->setFrameShape(QFrame::Box);
+  rajzlap_ = new TGrafikonRajzlap(*this, rajzKeret_);
+  lblYFelirat_ = new QLabel(rajzlap_);
+  lblYFelirat_->setAttribute(Qt::WA_TranslucentBackground);
+  panel_ = new TGrafikonPanel(rajzKeret_);
+
+  kezeloKeret_ = new QFrame(this);
+  kezeloKeret_->setFrameShape(QFrame::Box);
+  chbKezelo_ = new QCheckBox(QStringLiteral("Kezelő"), kezeloKeret_);
+  chbKezelo_->setChecked(true);
+  chbKezelo_->setGeometry(2, 1, 60, 17);
+
+  gorgetoKeret_ = new QFrame(this);
+  gorgetoKeret_->setFrameShape(QFrame::Box);
+  gorgeto_ = new QScrollBar(Qt::Horizontal, gorgetoKeret_);
+  gorgeto_->setRange(0, 0);
+  gorgetoKeret_->hide();
+
+  panel_->ChB_Ertek->setChecked(rajz_.ertekVonalak);
+  panel_->ChB_IdoVonalak->setChecked(rajz_.idovonalak);
+  panel_->SpE_Tizedesjegyek->SetErtek(rajz_.tizedesjegyek);
+  panel_->SpE_Csusztatas->SetErtek(csusztatas_);
+  OsztasCimkeFrissites();
+  GombFrissites();
+
+  kepkocka_ = new QTimer(this);
+  kepkocka_->setSingleShot(true);
+  kepkocka_->setInterval(KepkockaMs);
+  connect(kepkocka_, &QTimer::timeout, this, &TPnx_Grafikon::Kepkocka);
+
+  connect(panel_, &TGrafikonPanel::DobozAtmeretezve, this, [this](int szelesseg) {
+    for (auto& s : sorozatok_) s->Elrendez(szelesseg);
+  });
+  connect(chbKezelo_, &QCheckBox::toggled, this, &TPnx_Grafikon::KezeloKattintas);
+  connect(gorgeto_, &QScrollBar::valueChanged, this, [this] {
+    Igazit();
+    Frissit();
+  });
+  connect(panel_->Btn_AktualisKeres, &QPushButton::clicked, this, [this] { SetAktualis(!aktualis_); });
+  connect(panel_->ChB_Ertek, &QCheckBox::toggled, this, &TPnx_Grafikon::SetErtekVonalak);
+  connect(panel_->ChB_IdoVonalak, &QCheckBox::toggled, this, &TPnx_Grafikon::SetIdovonalak);
+  connect(panel_->Hatvany, &TPnx_Hatvany::Valtozas, this, [this] { SetOsztas(panel_->Hatvany->Ertek()); });
+  connect(panel_->SpE_Tizedesjegyek, &TSpinMezo::Valtozas, this,
+          [this](int64_t v) { SetTizedesjegyek(static_cast<int>(std::clamp<int64_t>(v, 0, 15))); });
+  connect(panel_->SpE_Csusztatas, &TSpinMezo::Valtozas, this,
+          [this](int64_t v) { SetCsusztatas(static_cast<int>(std::clamp<int64_t>(v, 1, 200))); });
+  // Leaving a field shows the value the chart really uses.
+  connect(panel_->SpE_Tizedesjegyek, &TSpinMezo::Kilepes, this,
+          [this] { panel_->SpE_Tizedesjegyek->SetErtek(rajz_.tizedesjegyek); });
+  connect(panel_->SpE_Csusztatas, &TSpinMezo::Kilepes, this,
+          [this] { panel_->SpE_Csusztatas->SetErtek(csusztatas_); });
+
+  // A hidden widget gets its resize event only when shown; the image is
+  // needed before that.
+  resize(500, 270);
+  MeretAlkalmazas();
+}
+
+// The series go before the panel that holds their legend widgets.
+TPnx_Grafikon::~TPnx_Grafikon() = default;
+
+// ---- properties
+
+void TPnx_Grafikon::SetCaption(const QString& v) {
+  if (v == caption_) return;
+  caption_ = v;
+  lblCaption_->setText(v);
+}
+
+void TPnx_Grafikon::SetXTgFelirat(const QString& v) {
+  if (v == rajz_.xFelirat) return;
+  rajz_.xFelirat = v;
+  Frissit();
+}
+
+void TPnx_Grafikon::SetYTgFelirat(const QString& v) {
+  if (v == yFelirat_) return;
+  yFelirat_ = v;
+  lblYFelirat_->setText(v);
+  lblYFelirat_->adjustSize();
+}
+
+void TPnx_Grafikon::SetclHatter(const QColor& v) {
+  if (v == rajz_.hatter) return;
+  rajz_.hatter = v;
+  Frissit();
+}
+
+void TPnx_Grafikon::SetclTengely(const QColor& v) {
+  if (v == rajz_.tengely) return;
+  rajz_.tengely = v;
+  QPalette paletta = lblYFelirat_->palette();
+  paletta.setColor(QPalette::WindowText, v);
+  lblYFelirat_->setPalette(paletta);
+  Frissit();
+}
+
+void TPnx_Grafikon::SetBeosztva(bool v) {
+  if (v == rajz_.beosztva) return;
+  rajz_.beosztva = v;
+  Frissit();
+}
+
+void TPnx_Grafikon::SetBeosztas(int v) {
+  if (v == rajz_.beosztas) return;
+  rajz_.beosztas = v;
+  Frissit();
+}
+
+void TPnx_Grafikon::SetKezelo(bool v) {
+  if (v == kezelo_) return;
+  chbKezelo_->setChecked(v);  // runs KezeloKattintas
+}
+
+void TPnx_Grafikon::KezeloKattintas(bool bejelolt) {
+  kezelo_ = bejelolt;
+  panelSzelesseg_ = bejelolt ? TGrafikonPanel::Szelesseg : 0;
+  panel_->setVisible(bejelolt);
+  KepSzelessegBeallitas(width() - panelSzelesseg_);
+  if (bejelolt) {
+    Igazit();
+    Frissit();
+  }
+}
+
+void TPnx_Grafikon::SetErtekVonalak(bool v) {
+  if (v == rajz_.ertekVonalak) return;
+  rajz_.ertekVonalak = v;
+  panel_->ChB_Ertek->setChecked(v);
+  Frissit();
+}
+
+void TPnx_Grafikon::SetIdovonalak(bool v) {
+  if (v == rajz_.idovonalak) return;
+  rajz_.idovonalak = v;
+  panel_->ChB_IdoVonalak->setChecked(v);
+  Frissit();
+}
+
+void TPnx_Grafikon::SetRajzolhat(bool v) {
+  if (v == rajzolhat_) return;
+  rajzolhat_ = v;
+  Frissit();
+}
+
+// ---- chart state
+
+void TPnx_Grafikon::SetKezdet(int64_t k) {
+  if (k == rajz_.kezdet) return;
+  rajz_.kezdet = k;
+  Frissit();
+}
+
+void TPnx_Grafikon::HosszBeallitas(int64_t n) {
+  rajz_.hossz = n;
+  panel_->IdoErtek->setText(QString::number(n));
+  gorgeto_->setMaximum(static_cast<int>(std::min<int64_t>(n, std::numeric_limits<int>::max())));
+}
+
+void TPnx_Grafikon::SetHossz(int64_t n) {
+  n = std::max<int64_t>(n, 0);
+  if (n == rajz_.hossz) return;
+  HosszBeallitas(n);
+  if (aktualis_) Igazit();
+  // The history now on record is drawn at the next frame.
+  Frissit();
+}
+
+void TPnx_Grafikon::SetAktualis(bool v) {
+  if (v == aktualis_) return;
+  aktualis_ = v;
+  GombFrissites();
+  Igazit();
+  rajz_.alsoMargo = v ? grafikon::AlsoMargoElo : grafikon::AlsoMargoKereso;
+  Frissit();
+  gorgetoKeret_->setVisible(!v);
+  chbKezelo_->setEnabled(v);
+}
+
+void TPnx_Grafikon::SetCsusztatas(int v) {
+  v = std::clamp(v, 1, 200);
+  if (v == csusztatas_) return;
+  csusztatas_ = v;
+  panel_->SpE_Csusztatas->SetErtek(v);
+}
+
+void TPnx_Grafikon::SetOsztas(double x) {
+  if (!(x > 0.0) || !std::isfinite(x) || x == rajz_.osztas) return;
+  rajz_.osztas = x;
+  OsztasCimkeFrissites();
+  Frissit();
+}
+
+void TPnx_Grafikon::SetTizedesjegyek(int d) {
+  d = std::clamp(d, 0, 15);
+  if (d == rajz_.tizedesjegyek) return;
+  rajz_.tizedesjegyek = d;
+  panel_->SpE_Tizedesjegyek->SetErtek(d);
+  OsztasCimkeFrissites();
+  const int64_t utolso = rajz_.hossz - 1;
+  for (auto& s : sorozatok_)
+    if (s->Van(utolso)) s->SetCimkeErtek(s->Ertek(utolso), d);
+  Frissit();
+}
+
+void TPnx_Grafikon::OsztasCimkeFrissites() {
+  panel_->OsztasCimke->setText(TizedesSzoveg(rajz_.osztas, rajz_.tizedesjegyek));
+}
+
+void TPnx_Grafikon::GombFrissites() {
+  panel_->Btn_AktualisKeres->setText(aktualis_ ? aktualisSzoveg_ : keresoSzoveg_);
+}
+
+// ---- series and steps
+
+TAdatCsoport& TPnx_Grafikon::UjAdatCsoport(TAdatForras forras) {
+  const int sorszam = static_cast<int>(sorozatok_.size()) + 1;
+  panel_->DobozMagassag(sorszam);
+  sorozatok_.push_back(
+      std::make_unique<TAdatCsoport>(*this, std::move(forras), panel_->DobozTartalom, sorszam));
+  return *sorozatok_.back();
+}
+
+void TPnx_Grafikon::MeretKovetes() {
+  // A hidden widget hears of a resize only when shown; the plot width must be
+  // right at every step all the same.
+  if (testAttribute(Qt::WA_PendingResizeEvent) && width() - panelSzelesseg_ != kepSzelesseg_) MeretAlkalmazas();
+}
+
+void TPnx_Grafikon::Leptet() {
+  MeretKovetes();
+  const int64_t n = rajz_.hossz;
+  // Segments are drawn at the next frame; only the labels change now.
+  for (auto& s : sorozatok_)
+    if (s->Van(n)) s->SetCimkeErtek(s->Ertek(n), rajz_.tizedesjegyek);
+  HosszBeallitas(n + 1);
+  if (aktualis_)
+    SetKezdet(grafikon::KezdetLeptetesUtan(rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg, csusztatas_));
+  Utemez();
+}
+
+void TPnx_Grafikon::Igazit() {
+  rajz_.kezdet =
+      grafikon::Igazit(aktualis_, rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg, gorgeto_->value());
+}
+
+// ---- drawing
+
+void TPnx_Grafikon::Frissit() {
+  teljes_ = true;
+  Utemez();
+}
+
+void TPnx_Grafikon::Utemez() {
+  if (!isVisible() || !VanFuggoRajz()) return;
+  if (!kepkocka_->isActive()) kepkocka_->start();
+}
+
+void TPnx_Grafikon::Kepkocka() {
+  if (teljes_) {
+    rajzlap_->update();
+    return;
+  }
+  if (festett_ >= rajz_.hossz) return;
+  const int bal = grafikon::PontX(std::max(festett_ - 1, rajz_.kezdet), rajz_.kezdet) - 3;
+  const int jobb = grafikon::PontX(rajz_.hossz - 1, rajz_.kezdet) + 3;
+  rajzlap_->update(QRect(QPoint(bal, 0), QPoint(jobb, rajzlap_->height())));
+}
+
+QRect TPnx_Grafikon::FuggoRajzolas() {
+  if (!rajzolhat_ || kep_.isNull()) return {};
+  if (teljes_) {
+    HatterEsTengelyek(kep_, rajz_);
+    for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s);
+    teljes_ = false;
+    festett_ = rajz_.hossz;
+    return kep_.rect();
+  }
+  if (festett_ >= rajz_.hossz) return {};
+  for (const auto& s : sorozatok_) SorozatSzakaszok(kep_, rajz_, *s, festett_, rajz_.hossz);
+  const int bal = grafikon::PontX(std::max(festett_ - 1, rajz_.kezdet), rajz_.kezdet) - 3;
+  const int jobb = grafikon::PontX(rajz_.hossz - 1, rajz_.kezdet) + 3;
+  festett_ = rajz_.hossz;
+  return QRect(QPoint(bal, 0), QPoint(jobb, kep_.height() - 1)).intersected(kep_.rect());
+}
+
+const QImage& TPnx_Grafikon::Kep() {
+  MeretKovetes();
+  FuggoRajzolas();
+  return kep_;
+}
+
+// ---- geometry
+
+void TPnx_Grafikon::KepUjra() {
+  const int magassag = std::max(1, rajzKeret_->height() - 1);
+  kep_ = QImage(std::max(1, kepSzelesseg_), magassag, QImage::Format_RGB32);
+  rajzlap_->setGeometry(1, 1, kep_.width(), kep_.height());
+  teljes_ = true;
+}
+
+void TPnx_Grafikon::KepSzelessegBeallitas(int w) {
+  if (w == kepSzelesseg_) return;
+  kepSzelesseg_ = w;
+  KepUjra();
+  rajz_.rajzSzelesseg = w - grafikon::RajzMargo;
+  Frissit();
+}
+
+void TPnx_Grafikon::Elrendez() {
+  const int w = width();
+  const int h = height();
+  const int cimMagassag = lblCaption_->sizeHint().height() + 2;
+  cimKeret_->setGeometry(0, 0, w, cimMagassag);
+  lblCaption_->setGeometry(1, 1, w - 2, cimMagassag - 2);
+  rajzKeret_->setGeometry(0, cimMagassag, w, h - cimMagassag);
+  panel_->setGeometry(w - TGrafikonPanel::Szelesseg, 0, TGrafikonPanel::Szelesseg, h - cimMagassag);
+  lblYFelirat_->move(72, 0);
+  kezeloKeret_->setGeometry(3, h - 22, 64, 20);
+  kezeloKeret_->raise();
+  gorgetoKeret_->setGeometry(63, h - 2 - GorgetoMagassag - 2, std::max(20, w - 236) + 4, GorgetoMagassag + 4);
+  gorgeto_->setGeometry(2, 2, std::max(20, w - 236), GorgetoMagassag);
+  gorgetoKeret_->raise();
+}
+
+void TPnx_Grafikon::resizeEvent(QResizeEvent*) { MeretAlkalmazas(); }
+
+void TPnx_Grafikon::MeretAlkalmazas() {
+  Elrendez();
+  kepSzelesseg_ = width() - panelSzelesseg_;
+  rajz_.rajzSzelesseg = kepSzelesseg_ - grafikon::RajzMargo;
+  KepUjra();
+  Igazit();
+  Frissit();
+}
+
+void TPnx_Grafikon::showEvent(QShowEvent*) { Frissit(); }
+
+// ---- texts
+
+void TPnx_Grafikon::SetFeliratok(const std::array<QString, 9>& szovegek) {
+  lblYFelirat_->setText(szovegek[0]);
+  lblYFelirat_->adjustSize();
+  lblCaption_->setText(szovegek[1]);
+  chbKezelo_->setText(szovegek[2]);
+  panel_->Lbl_Ido->setText(szovegek[3]);
+  panel_->ChB_Ertek->setText(szovegek[4]);
+  panel_->ChB_IdoVonalak->setText(szovegek[5]);
+  panel_->Lbl_Dec->setText(szovegek[6]);
+  panel_->Lbl_Csusz->setText(szovegek[7]);
+  panel_->Lbl_Oszt->setText(szovegek[8]);
+}
+
+void TPnx_Grafikon::SetGombSzovegek(const QString& kereseskor, const QString& aktualiskor) {
+  keresoSzoveg_ = kereseskor;
+  aktualisSzoveg_ = aktualiskor;
+  GombFrissites();
+}
+
+}  // namespace zelvaris
