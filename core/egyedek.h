@@ -3,6 +3,7 @@
 // owns its individuals by value; a cell slot names an individual by its list
 // index, and every move inside the list updates that slot.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
