@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
-#include <vector>
+#include <cstdlib>
 
 #include "adat_csoport.h"
 #include "grafikon_geometria.h"
@@ -72,7 +72,46 @@ void IdoTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int y0,
   }
 }
 
+// The image's pixels, fetched once per series rather than once per run.
+struct Pixelek {
+  explicit Pixelek(QImage& kep)
+      : kezdet(reinterpret_cast<QRgb*>(kep.bits())),
+        lepes(kep.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
+        w(kep.width()),
+        h(kep.height()) {}
+  QRgb* kezdet;
+  qsizetype lepes;
+  int w;
+  int h;
+
+  // Rows y1..y2 (either order) of column x, clipped to the image.
+  void Oszlop(int x, int y1, int y2, QRgb szin) const {
+    if (x < 0 || x >= w) return;
+    if (y1 > y2) std::swap(y1, y2);
+    y1 = std::max(y1, 0);
+    y2 = std::min(y2, h - 1);
+    for (int y = y1; y <= y2; ++y) kezdet[y * lepes + x] = szin;
+  }
+
+  // Points are one pixel apart, so a segment is two vertical runs meeting
+  // half-way; drawn 2 pixels thick. This is the chart's hot loop: a general
+  // wide-pen stroke costs ten times as much, and the runs clip trivially
+  // however far off the image a value lies.
+  void Szakasz(int x, int y1, int y2, QRgb szin) const {
+    const int kozep = y1 + (y2 - y1) / 2;
+    Oszlop(x, y1 - 1, kozep, szin);
+    Oszlop(x + 1, kozep, y2, szin);
+    Oszlop(x + 1, y2 - 1, y2, szin);
+    if (std::abs(y2 - y1) > 1) {
+      Oszlop(x + 1, y1, kozep, szin);
+      Oszlop(x + 2, kozep, y2, szin);
+    }
+  }
+};
+
 }  // namespace
+
+void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin) { Pixelek(kep).Szakasz(x, y1, y2, szin); }
 
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
   const int w = kep.width();
@@ -109,13 +148,14 @@ void SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& 
   ig = std::min({ig, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg), sorozat.Rogzitett()});
   if (tol >= ig) return;
   const int y0 = kep.height() - b.alsoMargo;
-  std::vector<QPoint> pontok;
-  pontok.reserve(static_cast<size_t>(ig - tol + 1));
-  for (int64_t i = tol - 1; i < ig; ++i)
-    pontok.emplace_back(PontX(i, b.kezdet), ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height()));
-  QPainter p(&kep);
-  p.setPen(Toll(sorozat.Szin(), 2));
-  p.drawPolyline(pontok.data(), static_cast<int>(pontok.size()));
+  const QRgb szin = sorozat.Szin().rgb();
+  const Pixelek pixelek(kep);
+  int elozoY = ErtekY(sorozat.Ertek(tol - 1), b.osztas, y0, kep.height());
+  for (int64_t i = tol; i < ig; ++i) {
+    const int y = ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height());
+    pixelek.Szakasz(PontX(i - 1, b.kezdet), elozoY, y, szin);
+    elozoY = y;
+  }
 }
 
 }  // namespace zelvaris

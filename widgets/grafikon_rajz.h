@@ -36,4 +36,7 @@ void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soro
 // limited to the plot window and the recorded values.
 void SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol, int64_t ig);
 
+// The segment from (x, y1) to (x + 1, y2), 2 pixels thick, clipped to the image.
+void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin);
+
 }  // namespace zelvaris
