@@ -1,0 +1,116 @@
+#include "persistence/oko_leiras.h"
+
+#include <numeric>
+#include <string>
+
+#include "persistence/kodlap.h"
+
+namespace zelvaris {
+
+namespace {
+
+enum class TElrendezes { V44, V46 };
+
+// Compared byte for byte: "4.6 " or "4,6" is an unknown version.
+TElrendezes VerzioOlvasasa(TSorOlvaso& o) {
+  const int32_t sor = o.SorSzam();
+  const std::string verzio = o.NyersSor();
+  if (verzio == "4.4") return TElrendezes::V44;
+  if (verzio == "4.5" || verzio == "4.6") return TElrendezes::V46;
+  o.Hiba("ismeretlen fájlváltozat („" + KodlaprolAlakit(verzio) +
+             "”); a program a 4.4, 4.5 és 4.6 változatú fájlokat tudja beolvasni.",
+         sor);
+}
+
+int32_t OldalhosszOlvasasa(TSorOlvaso& o) {
+  const int32_t l = o.Egesz();
+  if (l < kLegkisebbOldal || l > kLegnagyobbOldal) {
+    o.Hiba("az oldalhossz (" + std::to_string(l) +
+               ") kívül esik az 50 és 2 000 000 000 közötti tartományon.",
+           o.UtolsoSor());
+  }
+  return l;
+}
+
+void SorrendekOlvasasa(TSorOlvaso& o, TOkoLeiras& l) {
+  l.AllatSorrend = o.Lista();
+  l.NovenySorrend = o.Lista();
+}
+
+void FajokOlvasasa(TSorOlvaso& o, TOkoLeiras& l) {
+  const int32_t np = o.Egesz();
+  for (int32_t i = 0; i < np; ++i) {
+    TNovenyRekord r;
+    NovenyRekordOlvasasa(o, r, true);
+    l.Novenyek.push_back(std::move(r));
+  }
+  const int32_t na = o.Egesz();
+  for (int32_t i = 0; i < na; ++i) {
+    TAllatRekord r;
+    AllatRekordOlvasasa(o, r, true);
+    l.Allatok.push_back(std::move(r));
+  }
+}
+
+TIdLista Azonossag(size_t n) {
+  TIdLista lista(n);
+  std::iota(lista.begin(), lista.end(), 0);
+  return lista;
+}
+
+}  // namespace
+
+TOkoLeiras OkoLeirasOlvasasa(TSorOlvaso& o, bool permetekkel) {
+  TOkoLeiras l;
+  const TElrendezes elrendezes = VerzioOlvasasa(o);
+  l.L = OldalhosszOlvasasa(o);
+  if (permetekkel) {
+    l.PermetezesVolt = o.Logikai();
+    l.DegPermet = o.Logikai();
+    l.PerPermet = o.Logikai();
+  }
+  if (elrendezes == TElrendezes::V44) {
+    SorrendekOlvasasa(o, l);
+    FajokOlvasasa(o, l);
+    l.AllatSorrend = Azonossag(l.Allatok.size());
+    l.NovenySorrend = Azonossag(l.Novenyek.size());
+  } else {
+    FajokOlvasasa(o, l);
+    SorrendekOlvasasa(o, l);
+  }
+  return l;
+}
+
+void OkoLeirasIrasa(TSorIro& i, const TOkoszisztema& oko, bool permetekkel) {
+  i.Szoveg(kAktualisVerzio);
+  i.Egesz(oko.L());
+  if (permetekkel) {
+    i.Logikai(oko.PermetezesVolt);
+    i.Logikai(oko.DegPermet);
+    i.Logikai(oko.PerPermet);
+  }
+  i.Egesz(oko.NovenyFajokSzama());
+  for (int32_t f = 0; f < oko.NovenyFajokSzama(); ++f)
+    NovenyRekordIrasa(i, NovenyRekord(oko.NovenyFaj(f)), true);
+  i.Egesz(oko.AllatFajokSzama());
+  for (int32_t f = 0; f < oko.AllatFajokSzama(); ++f)
+    AllatRekordIrasa(i, AllatRekord(oko.AllatFaj(f)), true);
+  i.Lista(oko.AllatSorrend);
+  i.Lista(oko.NovenySorrend);
+}
+
+std::unique_ptr<TOkoszisztema> OkoEpitese(const TOkoLeiras& l, TVeletlen& veletlen,
+                                          TKeresoTabla& tabla) {
+  auto oko = std::make_unique<TOkoszisztema>(veletlen, tabla);
+  oko->RajzolasKesz = false;
+  oko->Atmeretez(l.L);
+  for (const TNovenyRekord& r : l.Novenyek) RekordBeallitasa(r, oko->UjNovenyFaj(""));
+  for (const TAllatRekord& r : l.Allatok) RekordBeallitasa(r, oko->UjAllatFaj(""));
+  // Stored as read: an entry naming no species is skipped where the orders are walked.
+  oko->AllatSorrend = l.AllatSorrend;
+  oko->NovenySorrend = l.NovenySorrend;
+  oko->RajzolasKesz = true;
+  return oko;
+}
+
+}  // namespace zelvaris
