@@ -1,0 +1,163 @@
+#pragma once
+// Shared helpers of the file-format tests: a temporary directory removed at
+// the end, whole-file reads and writes, line counting, a directory that
+// cannot be written, and a small world that runs.
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/kereso_tabla.h"
+#include "core/okoszisztema.h"
+#include "core/veletlen.h"
+
+namespace zelvaris::teszt {
+
+class TIdeiglenes {
+ public:
+  TIdeiglenes() {
+    std::string minta = (std::filesystem::temp_directory_path() / "zelvaris-pers-XXXXXX").string();
+    std::vector<char> nev(minta.begin(), minta.end());
+    nev.push_back('\0');
+    utvonal_ = ::mkdtemp(nev.data());
+  }
+  ~TIdeiglenes() {
+    std::error_code ec;
+    std::filesystem::remove_all(utvonal_, ec);
+  }
+  std::filesystem::path operator/(const std::string& nev) const { return utvonal_ / nev; }
+  const std::filesystem::path& Utvonal() const { return utvonal_; }
+
+ private:
+  std::filesystem::path utvonal_;
+};
+
+inline std::string Beolvas(const std::filesystem::path& p) {
+  std::ifstream be(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(be), std::istreambuf_iterator<char>()};
+}
+
+inline void Kiir(const std::filesystem::path& p, const std::string& bajtok) {
+  std::ofstream ki(p, std::ios::binary);
+  ki << bajtok;
+}
+
+// Lines of a file that ends every line with CR LF.
+inline std::vector<std::string> Sorok(const std::string& tartalom) {
+  std::vector<std::string> sorok;
+  size_t kezdet = 0;
+  for (size_t i; (i = tartalom.find("\r\n", kezdet)) != std::string::npos; kezdet = i + 2)
+    sorok.push_back(tartalom.substr(kezdet, i - kezdet));
+  return sorok;
+}
+
+// Makes a directory unwritable for as long as it lives: by its permissions,
+// or, for a user they do not stop (root), by the immutable flag.
+class TIrasvedett {
+ public:
+  explicit TIrasvedett(std::filesystem::path utvonal) : utvonal_(std::move(utvonal)) {
+    ::chmod(utvonal_.c_str(), 0555);
+    if (Irhato()) immutable_ = Immutable(true);
+  }
+  ~TIrasvedett() {
+    if (immutable_) Immutable(false);
+    ::chmod(utvonal_.c_str(), 0755);
+  }
+  bool Vedett() const { return !Irhato(); }
+
+ private:
+  bool Irhato() const {
+    const std::filesystem::path proba = utvonal_ / ".proba";
+    const int fd = ::open(proba.c_str(), O_CREAT | O_WRONLY, 0644);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(proba.c_str());
+    return true;
+  }
+  bool Immutable(bool be) {
+    const int fd = ::open(utvonal_.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int jelzok = 0;
+    bool jo = ::ioctl(fd, FS_IOC_GETFLAGS, &jelzok) == 0;
+    if (jo) {
+      jelzok = be ? (jelzok | FS_IMMUTABLE_FL) : (jelzok & ~FS_IMMUTABLE_FL);
+      jo = ::ioctl(fd, FS_IOC_SETFLAGS, &jelzok) == 0;
+    }
+    ::close(fd);
+    return jo;
+  }
+  std::filesystem::path utvonal_;
+  bool immutable_ = false;
+};
+
+// A generator, a search table and a world of grass, rabbits and foxes that
+// keeps changing for a hundred steps.
+struct TVilag {
+  TVeletlen Veletlen{12345};
+  TKeresoTabla Tabla;
+  std::unique_ptr<TOkoszisztema> Oko = std::make_unique<TOkoszisztema>(Veletlen, Tabla);
+
+  TVilag() {
+    Oko->Atmeretez(60);
+    TNovenyFaj& fu = Oko->UjNovenyFaj("Fű");
+    fu.SetSzin(Rgb(0, 200, 0));
+    fu.PopulacioMeret = 900;
+    fu.Novekmeny = 3;
+    fu.Tomeg = 12;
+    fu.DegHatas = true;
+    fu.DegHatasfok = 10;
+    fu.DegNovMinusz = 50;
+    TNovenyFaj& moha = Oko->UjNovenyFaj("Moha");
+    moha.PopulacioMeret = 300;
+    moha.Novekmeny = 1;
+    moha.Tomeg = 5;
+    moha.NovenyUtkozes = {0};
+    moha.AllatGatlas = {1};
+
+    TAllatFaj& nyul = Oko->UjAllatFaj("Nyúl");
+    nyul.PopulacioMeret = 150;
+    nyul.Tomeg = 6;
+    nyul.Kor = 40;
+    nyul.Vemhes = 3;
+    nyul.Ivarerettseg = 4;
+    nyul.Regeneralodas = 2;
+    nyul.Utod = 3;
+    nyul.SzuloSugar = 2;
+    nyul.Ehes = 6;
+    nyul.Jollakottsag = 5;
+    nyul.SetMozgasHossz(20);
+    nyul.Predak.SetNovenyPredak({{0, 1}});
+    nyul.PerHatas = true;
+    nyul.PerKorMinusz = 2;
+    nyul.PerUtodMinusz = 30;
+    TAllatFaj& roka = Oko->UjAllatFaj("Róka");
+    roka.SetSzin(Rgb(200, 80, 0));
+    roka.PopulacioMeret = 25;
+    roka.Tomeg = 20;
+    roka.Kor = 80;
+    roka.Vemhes = 5;
+    roka.Ivarerettseg = 10;
+    roka.Regeneralodas = 4;
+    roka.Utod = 2;
+    roka.SzuloSugar = 3;
+    roka.Ehes = 15;
+    roka.Jollakottsag = 6;
+    roka.SetMozgasHossz(60);
+    roka.Predak.SetAllatPredak({{0}});
+    roka.NovenyUtkozes = {1};
+    roka.GocEgyedszam = 7;
+    roka.GocRitkitas = 2;
+    Oko->AllatSorrend = {1, 0};
+  }
+};
+
+}  // namespace zelvaris::teszt
