@@ -364,11 +364,15 @@ bool Modell::Keres(const Allat& a, Irany irany, int32_t kezdo, int64_t keret, F&
   int64_t elutasitas = 0;
   if (irany == Irany::Kifele) {
     for (int32_t r = kezdo; elutasitas < keret; ++r) {
-      if (r > L - 1) return false;  // no ring beyond L - 1 is probed
+      if (r > L - 1) {  // no ring beyond L - 1 is probed
+        Stat.KifeleHatar += 1;
+        return false;
+      }
       if (GyuruProba(kozep, r, elutasitas, keret, hivas)) return true;
     }
     return false;
   }
+  if (kezdo > L - 1) Stat.BefeleHatar += 1;
   for (int32_t r = std::min(kezdo, L - 1); r >= 1; --r)
     if (GyuruProba(kozep, r, elutasitas, keret, hivas)) return true;
   return false;
@@ -449,6 +453,7 @@ void Modell::Parosodik(Allat& a) {
   Keres(a, Irany::Kifele, 1, f.MozgasHossz, [&](int32_t sor, int32_t oszlop) {
     Allat* n = Cella(sor, oszlop).Allatok[static_cast<size_t>(a.FajId)];
     if (n == nullptr || n->Nem != 2 || n->RegenIdo != 0) return false;
+    Stat.Parosodas += 1;
     n->UtodSzam = (f.Utod * 100 - f.DegUtodMinusz * a.DegDozis - f.PerUtodMinusz * a.PerDozis) / 100;
     return true;
   });
@@ -490,7 +495,11 @@ void Modell::Taplalkozik(Allat& a) {
         if (a.Evett >= f.Jollakottsag) break;
         bool marMegevett = false;
         for (auto& m : megevett) marMegevett = marMegevett || m.get() == p;
-        if (marMegevett) continue;
+        if (marMegevett) {
+          Stat.KetszerTalaltAllat += 1;
+          continue;
+        }
+        Stat.MegevettAllat += 1;
         utolsoAllatSor_ = p->Sor;
         utolsoAllatOszlop_ = p->Oszlop;
         a.Evett += p->Tomeg;
@@ -527,6 +536,7 @@ void Modell::Taplalkozik(Allat& a) {
         if (a.Evett >= f.Jollakottsag) break;
         utolsoNovenySor_ = p->Sor;
         utolsoNovenyOszlop_ = p->Oszlop;
+        Stat.Harapas += 1;
         const int32_t igeny = f.Jollakottsag - a.Evett;
         int32_t harapas = 0;
         if (igeny < p->Tomeg) {
@@ -576,6 +586,7 @@ void Modell::Szul(Allat& a) {
   Keres(a, Irany::Kifele, 1, Tabla.KorMeret(f.SzuloSugar) - 1, [&](int32_t sor, int32_t oszlop) {
     if (!AllatotBefogad(Cella(sor, oszlop), faj)) return false;
     AllatLetrehozasa(faj, sor, oszlop, 1);
+    Stat.Szuletes += 1;
     a.UtodSzam -= 1;
     return a.UtodSzam == 0;
   });
@@ -602,11 +613,21 @@ bool Modell::Oregszik(Allat& a) {
   else
     a.Ehezes = 0;
   a.Evett = 0;
-  if (f.Kor - a.DegDozis * f.DegKorMinusz - a.PerDozis * f.PerKorMinusz < a.Eletkor) return true;
-  if (a.Ehezes > f.Ehes) return true;
+  if (f.Kor - a.DegDozis * f.DegKorMinusz - a.PerDozis * f.PerKorMinusz < a.Eletkor) {
+    Stat.KorHalal += 1;
+    return true;
+  }
+  if (a.Ehezes > f.Ehes) {
+    Stat.EhenHalal += 1;
+    return true;
+  }
   if (PermetezesVolt) {
-    if (f.DegHatas && DegPermet && Gen.Random(100) < f.DegHatasfok) return true;
-    if (f.PerHatas && PerPermet && Gen.Random(100) < f.PerHatasfok) return true;
+    const bool hal = (f.DegHatas && DegPermet && Gen.Random(100) < f.DegHatasfok) ||
+                     (f.PerHatas && PerPermet && Gen.Random(100) < f.PerHatasfok);
+    if (hal) {
+      Stat.AllatPermetHalal += 1;
+      return true;
+    }
   }
   return false;
 }
@@ -661,12 +682,16 @@ bool Modell::NovenyLep(Noveny& p) {
     bool hal = false;
     if (f.DegHatas && DegPermet && Gen.Random(100) < f.DegHatasfok) hal = true;
     if (f.PerHatas && PerPermet && Gen.Random(100) < f.PerHatasfok) hal = true;
-    if (hal) return true;
+    if (hal) {
+      Stat.NovenyPermetHalal += 1;
+      return true;
+    }
   }
   bool gatolt = false;
   const Mezo& m = Cella(p.Sor, p.Oszlop);
   for (int32_t s : f.AllatGatlas)
     if (VanAllatFaj(s) && m.Allatok[static_cast<size_t>(s)] != nullptr) gatolt = true;
+  if (gatolt) Stat.GatoltNoveny += 1;
   if (!gatolt && p.Tomeg < f.Tomeg) {
     p.Tomeg += f.Novekmeny;
     if (f.DegHatas) p.Tomeg -= (f.Novekmeny * f.DegNovMinusz) / 100;

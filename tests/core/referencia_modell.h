@@ -107,6 +107,14 @@ struct Mezo {
   std::vector<Noveny*> Novenyek;
 };
 
+// How often the model met the rarer rules, so a test can tell that its
+// random worlds reach them.
+struct Statisztika {
+  int64_t Parosodas = 0, Szuletes = 0, MegevettAllat = 0, KetszerTalaltAllat = 0, Harapas = 0;
+  int64_t AllatPermetHalal = 0, NovenyPermetHalal = 0, KorHalal = 0, EhenHalal = 0;
+  int64_t KifeleHatar = 0, BefeleHatar = 0, GatoltNoveny = 0;
+};
+
 class Modell {
  public:
   Modell(uint32_t mag, int32_t l);
@@ -117,6 +125,7 @@ class Modell {
   std::vector<AllatFaj> AllatFajok;
   std::vector<NovenyFaj> NovenyFajok;
   int32_t Ido = 0;
+  Statisztika Stat;
   bool PermetezesVolt = false, DegPermet = false, PerPermet = false;
 
   // History: [species][step]; age structure: [species][sex][class].
