@@ -130,9 +130,9 @@ TEST_F(SpeciesFile, AFailedLoadLeavesTheSpeciesAsItWas) {
   EXPECT_EQ(nyul.Nev(), "Nyúl");
   EXPECT_EQ(nyul.Szin(), FeherSzin);
   EXPECT_EQ(nyul.Tomeg, 6);
-  EXPECT_EQ(nyul.PopulacioMeret, 150);
+  EXPECT_EQ(nyul.PopulacioMeret, 300);
   EXPECT_THROW(AllatfajBetoltese(d / "nincs.allat", nyul), TFajlHiba);
-  EXPECT_EQ(nyul.PopulacioMeret, 150);
+  EXPECT_EQ(nyul.PopulacioMeret, 300);
 }
 
 // The map is drawn once after a load that changes the colour, not once per setter.
