@@ -113,9 +113,10 @@ class TAllatLepesek {
       for (auto& t : p.TalaltAllatok) t.clear();
       o_.KeresesMod = 0;
       int64_t etkezoCella = -1;
+      PredakElokeszitese(p.AllatPredak(), true);
       Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
         etkezoCella = cella;
-        return Gyujt(f, cella, p.AllatPredak(), p.TalaltAllatok, true);
+        return Gyujt(f, cella, p.TalaltAllatok, true);
       });
       for (size_t g = 0; g < p.TalaltAllatok.size() && a.Evett < f.Jollakottsag; ++g) {
         for (int32_t s : p.TalaltAllatok[g]) {
@@ -137,9 +138,10 @@ class TAllatLepesek {
       o_.KeresesMod = 1;
       o_.TalaltEtel = a.Evett;
       int64_t etkezoCella = -1;
+      PredakElokeszitese(p.NovenyPredak(), false);
       Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
         etkezoCella = cella;
-        return Gyujt(f, cella, p.NovenyPredak(), p.TalaltNovenyek, false);
+        return Gyujt(f, cella, p.TalaltNovenyek, false);
       });
       for (size_t g = 0; g < p.TalaltNovenyek.size() && a.Evett < f.Jollakottsag; ++g) {
         for (int32_t s : p.TalaltNovenyek[g]) {
@@ -165,33 +167,55 @@ class TAllatLepesek {
     }
   }
 
-  // Collects the preys standing in one cell; the found lists always describe
-  // the last cell probed. Group-0 food adds up over all probed cells.
-  bool Gyujt(const TAllatFaj& f, int64_t cella, const TCsoportok& csoportok,
-             std::vector<TIdLista>& talalt, bool allatok) {
-    for (auto& t : talalt) t.clear();
-    int32_t osszeg = 0;
-    int befogad = -1;  // the cell's admission of the eater, decided once when needed
+  // The prey members of one kind, flattened once per search: group, species
+  // and where its slots and individuals are. Ids that name no species are
+  // left out here, so the probes never look them up.
+  struct TPredaElem {
+    size_t csoport;
+    int32_t faj;
+    const uint32_t* slotok;
+  };
+
+  void PredakElokeszitese(const TCsoportok& csoportok, bool allatok) {
+    predak_.clear();
     for (size_t g = 0; g < csoportok.size(); ++g) {
       for (int32_t s : csoportok[g]) {
-        int32_t tomeg;
-        if (allatok) {
-          if (!o_.VanAllatFaj(s)) continue;
-          const uint32_t slot = o_.racs_.AllatSlotok(s)[cella];
-          if (slot == 0) continue;
-          tomeg = o_.AllatFaj(s).Egyedek[static_cast<int32_t>(slot) - 1].Tomeg;
-        } else {
-          if (!o_.VanNovenyFaj(s)) continue;
-          const uint32_t slot = o_.racs_.NovenySlotok(s)[cella];
-          if (slot == 0) continue;
-          tomeg = o_.NovenyFaj(s).Egyedek[static_cast<int32_t>(slot) - 1].Tomeg;
-          if (tomeg <= 0) continue;
-        }
-        if (befogad < 0) befogad = Befogad(cella, f) ? 1 : 0;
-        if (befogad == 0) continue;
-        talalt[g].push_back(s);
-        if (g == 0) osszeg += tomeg;
+        if (allatok ? !o_.VanAllatFaj(s) : !o_.VanNovenyFaj(s)) continue;
+        predak_.push_back({g, s, allatok ? o_.racs_.AllatSlotok(s) : o_.racs_.NovenySlotok(s)});
       }
+    }
+    vanTalalt_ = true;
+  }
+
+  // Collects the preys standing in one cell; the found lists always describe
+  // the last cell probed. Group-0 food adds up over all probed cells.
+  bool Gyujt(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
+    if (vanTalalt_) {
+      for (auto& t : talalt) t.clear();
+      vanTalalt_ = false;
+    }
+    int32_t osszeg = 0;
+    bool befogadVizsgalva = false;
+    for (const TPredaElem& e : predak_) {
+      const uint32_t slot = e.slotok[cella];
+      if (slot == 0) continue;
+      const int32_t index = static_cast<int32_t>(slot) - 1;
+      int32_t tomeg;
+      if (allatok) {
+        tomeg = o_.AllatFaj(e.faj).Egyedek[index].Tomeg;
+      } else {
+        tomeg = o_.NovenyFaj(e.faj).Egyedek[index].Tomeg;
+        if (tomeg <= 0) continue;
+      }
+      // The eater's admission does not depend on the prey: a closed cell
+      // yields nothing at all.
+      if (!befogadVizsgalva) {
+        if (!Befogad(cella, f)) break;
+        befogadVizsgalva = true;
+      }
+      talalt[e.csoport].push_back(e.faj);
+      vanTalalt_ = true;
+      if (e.csoport == 0) osszeg += tomeg;
     }
     o_.TalaltEtel += osszeg;
     return o_.TalaltEtel >= f.Jollakottsag;
@@ -283,6 +307,8 @@ class TAllatLepesek {
  private:
   TOkoszisztema& o_;
   int32_t l_;
+  std::vector<TPredaElem> predak_;
+  bool vanTalalt_ = false;
 };
 
 void TOkoszisztema::Lepes() {
