@@ -33,7 +33,15 @@ class Kocka {
  public:
   explicit Kocka(uint32_t mag) : g_(mag) {}
   int32_t Be(int32_t tol, int32_t ig) {
-    return tol + static_cast<int32_t>(g_() % static_cast<uint32_t>(ig - tol + 1));
+    if (ig <= tol) return tol;
+    const uint64_t n = static_cast<uint64_t>(int64_t{ig} - tol + 1);
+    return static_cast<int32_t>(tol + static_cast<int64_t>(g_() % n));
+  }
+  // Now and then a value at the edge of 32 bits, so overflow is compared too.
+  int32_t Szelso(int32_t szokasos) {
+    if (!Esely(4)) return szokasos;
+    static constexpr int32_t szelsok[] = {2147483647, -2147483647 - 1, 1 << 30, 100000000, -7};
+    return szelsok[Be(0, 4)];
   }
   bool Esely(int32_t szazalek) { return Be(0, 99) < szazalek; }
 
@@ -86,19 +94,19 @@ TCsoportok Csoportok(Kocka& k, int32_t felso) {
 Vilag VeletlenVilag(Kocka& k) {
   Vilag v;
   const int32_t meret = k.Be(0, 99);
-  v.L = meret < 15 ? k.Be(4, 7) : meret < 90 ? k.Be(12, 28) : k.Be(29, 40);
+  v.L = meret < 15 ? k.Be(3, 7) : meret < 90 ? k.Be(12, 28) : k.Be(29, 40);
   const int32_t cellak = v.L * v.L;
   const int32_t nn = k.Be(1, 3);
   const int32_t na = k.Be(1, 4);
   for (int32_t i = 0; i < nn; ++i) {
     NovenyParam p{};
-    p.Tomeg = k.Esely(5) ? 0 : k.Be(1, 40);
-    p.Novekmeny = k.Be(-2, 8);
-    p.DegNovMinusz = k.Be(0, 120);
+    p.Tomeg = k.Szelso(k.Esely(5) ? 0 : k.Be(1, 40));
+    p.Novekmeny = k.Szelso(k.Be(-2, 8));
+    p.DegNovMinusz = k.Szelso(k.Be(0, 120));
     p.PerNovMinusz = k.Be(0, 120);
     p.DegHatas = k.Esely(30);
     p.PerHatas = k.Esely(30);
-    p.DegHatasfok = k.Be(0, 100);
+    p.DegHatasfok = k.Szelso(k.Be(0, 100));
     p.PerHatasfok = k.Be(0, 100);
     p.AllatGatlas = Lista(k, 2, na + 1);
     p.NovenyUtkozes = k.Esely(30) ? Lista(k, 1, nn) : TIdLista{};
@@ -109,23 +117,24 @@ Vilag VeletlenVilag(Kocka& k) {
     AllatParam p{};
     const int32_t mh = k.Be(0, 9);
     p.MozgasHossz = mh == 0 ? 0 : mh == 1 ? 8 : mh == 2 ? 19 : mh == 3 ? 60 : k.Be(1, 60);
-    p.Tomeg = k.Be(0, 15);
+    if (v.L < 8 && k.Esely(50)) p.MozgasHossz = k.Be(20, 60);
+    p.Tomeg = k.Szelso(k.Be(0, 15));
     p.Kor = k.Esely(5) ? 0 : k.Be(5, 50);
     p.Vemhes = k.Esely(15) ? 0 : k.Be(1, 5);
     p.Ivarerettseg = k.Esely(15) ? 0 : k.Be(1, 6);
-    p.Regeneralodas = k.Be(0, 4);
+    p.Regeneralodas = k.Szelso(k.Be(0, 4));
     p.SzuloSugar = k.Be(0, 3);
-    p.Utod = k.Be(-1, 6);
-    p.Ehes = k.Be(0, 8);
-    p.Jollakottsag = k.Esely(10) ? 0 : k.Be(1, 25);
-    p.DegUtodMinusz = k.Be(0, 100);
-    p.DegKorMinusz = k.Be(0, 5);
+    p.Utod = k.Szelso(k.Be(-1, 6));
+    p.Ehes = k.Szelso(k.Be(0, 8));
+    p.Jollakottsag = k.Szelso(k.Esely(10) ? 0 : k.Be(1, 25));
+    p.DegUtodMinusz = k.Szelso(k.Be(0, 100));
+    p.DegKorMinusz = k.Szelso(k.Be(0, 5));
     p.PerUtodMinusz = k.Be(0, 100);
     p.PerKorMinusz = k.Be(0, 5);
     p.DegHatas = k.Esely(30);
     p.PerHatas = k.Esely(30);
     p.DegHatasfok = k.Be(0, 100);
-    p.PerHatasfok = k.Be(0, 100);
+    p.PerHatasfok = k.Szelso(k.Be(0, 100));
     p.NovenyUtkozes = k.Esely(30) ? Lista(k, 2, nn) : TIdLista{};
     p.AllatUtkozes = k.Esely(30) ? Lista(k, 2, na) : TIdLista{};
     p.AllatPredak = Csoportok(k, na + 1);
@@ -245,7 +254,7 @@ class Par {
       for (int32_t j = 0; j < db; ++j) {
         const int32_t sor = k.Be(0, v.L - 1), oszlop = k.Be(0, v.L - 1);
         if (modell_.Cella(sor, oszlop).Novenyek[i] != nullptr) continue;
-        const int32_t tomeg = k.Be(0, std::max(0, v.Novenyek[i].Tomeg));
+        const int32_t tomeg = k.Esely(10) ? k.Be(-20, -1) : k.Be(0, std::max(0, v.Novenyek[i].Tomeg));
         const int32_t idx = oko_.NovenyLetrehozasa(faj, sor, oszlop, TLetrehozas::Felnott);
         oko_.NovenyFaj(faj).Egyedek[idx].Tomeg = tomeg;
         modell_.NovenyBetoltese(faj, sor, oszlop, tomeg);
