@@ -14,7 +14,7 @@ std::unique_ptr<TOkoszisztema> OkoCfgBetoltese(const std::filesystem::path& fajl
 
 void OkoCfgMentese(const TOkoszisztema& oko, const std::filesystem::path& fajl) {
   TSorIro iro;
-  OkoLeirasIrasa(iro, oko, false);
+  OkoLeirasIrasa(iro, oko, false, fajl);
   AtomiMentes(fajl, iro.Tartalom());
 }
 

@@ -22,13 +22,16 @@ TElrendezes VerzioOlvasasa(TSorOlvaso& o) {
          sor);
 }
 
+bool JoOldalhossz(int32_t l) { return l >= kLegkisebbOldal && l <= kLegnagyobbOldal; }
+
+std::string RosszOldalhossz(int32_t l) {
+  return "az oldalhossz (" + std::to_string(l) +
+         ") kívül esik az 50 és 2 000 000 000 közötti tartományon.";
+}
+
 int32_t OldalhosszOlvasasa(TSorOlvaso& o) {
   const int32_t l = o.Egesz();
-  if (l < kLegkisebbOldal || l > kLegnagyobbOldal) {
-    o.Hiba("az oldalhossz (" + std::to_string(l) +
-               ") kívül esik az 50 és 2 000 000 000 közötti tartományon.",
-           o.UtolsoSor());
-  }
+  if (!JoOldalhossz(l)) o.Hiba(RosszOldalhossz(l), o.UtolsoSor());
   return l;
 }
 
@@ -81,7 +84,10 @@ TOkoLeiras OkoLeirasOlvasasa(TSorOlvaso& o, bool permetekkel) {
   return l;
 }
 
-void OkoLeirasIrasa(TSorIro& i, const TOkoszisztema& oko, bool permetekkel) {
+void OkoLeirasIrasa(TSorIro& i, const TOkoszisztema& oko, bool permetekkel,
+                    const std::filesystem::path& cel) {
+  if (!JoOldalhossz(oko.L()))
+    throw TFajlHiba(cel, "a fájl nem menthető: " + RosszOldalhossz(oko.L()));
   i.Szoveg(kAktualisVerzio);
   i.Egesz(oko.L());
   if (permetekkel) {

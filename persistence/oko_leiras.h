@@ -10,6 +10,7 @@
 // species makes both orders the identity.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -36,7 +37,10 @@ struct TOkoLeiras {
 // Throws TFajlHiba for an unknown version line, a side length outside
 // 50..2,000,000,000 and everything TSorOlvaso refuses.
 TOkoLeiras OkoLeirasOlvasasa(TSorOlvaso& olvaso, bool permetekkel);
-void OkoLeirasIrasa(TSorIro& iro, const TOkoszisztema& oko, bool permetekkel);
+// Refuses (TFajlHiba naming the target) an ecosystem whose side length no
+// load would accept: such a save would only look successful.
+void OkoLeirasIrasa(TSorIro& iro, const TOkoszisztema& oko, bool permetekkel,
+                    const std::filesystem::path& cel);
 
 // A fresh ecosystem with L and the species and orders of the description,
 // without a grid. Draws no random numbers.

@@ -166,7 +166,7 @@ void OkoPillMentese(const TOkoszisztema& oko, const std::filesystem::path& fajl)
   const std::string datNev = KodlaprolAlakit(KodlapraAlakit(OkoDatNev(fajl)));
 
   TSorIro iro;
-  OkoLeirasIrasa(iro, oko, true);
+  OkoLeirasIrasa(iro, oko, true, fajl);
   iro.Szoveg(datNev);
 
   std::string adat;
@@ -189,10 +189,10 @@ void OkoPillMentese(const TOkoszisztema& oko, const std::filesystem::path& fajl)
     }
   }
 
-  TAtomiFajl datFajl(fajl.parent_path() / datNev);
   TAtomiFajl pillFajl(fajl);
-  datFajl.Ir(adat);
+  TAtomiFajl datFajl(fajl.parent_path() / datNev);
   pillFajl.Ir(iro.Tartalom());
+  datFajl.Ir(adat);
   datFajl.Veglegesit();
   pillFajl.Veglegesit();
 }

@@ -91,7 +91,8 @@ TEST_F(SpeciesFile, SavingWhatWasLoadedGivesTheSameBytes) {
 }
 
 TEST_F(SpeciesFile, TheVersionLineIsNotChecked) {
-  teszt::Kiir(d / "x.allat", "4,6 \r\nN\xE9v\r\n5\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n");
+  teszt::Kiir(d / "x.allat",
+              "4,6 \r\nN\xE9v\r\n5\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n");
   AllatfajBetoltese(d / "x.allat", roka);
   EXPECT_EQ(roka.Nev(), "Név");
   EXPECT_EQ(roka.MozgasHossz(), 10);

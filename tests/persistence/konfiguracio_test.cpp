@@ -139,6 +139,12 @@ TEST_F(Configuration, SideLengthsOutsideTheDialogsRangeAreRefused) {
   EXPECT_EQ(OkoCfgBetoltese(d / "x.okocfg", v.Veletlen, v.Tabla)->L(), 2000000000);
 }
 
+TEST_F(Configuration, AWorldNoLoadWouldAcceptIsNotSaved) {
+  TOkoszisztema meretlen(v.Veletlen, v.Tabla);
+  EXPECT_THROW(OkoCfgMentese(meretlen, d / "x.okocfg"), TFajlHiba);
+  EXPECT_FALSE(std::filesystem::exists(d / "x.okocfg"));
+}
+
 TEST_F(Configuration, TruncatedAndMalformedFilesAreRefusedWhole) {
   OkoCfgMentese(*v.Oko, d / "a.okocfg");
   const std::string teljes = teszt::Beolvas(d / "a.okocfg");

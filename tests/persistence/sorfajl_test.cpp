@@ -25,7 +25,8 @@ std::string Hibauzenet(F&& f) {
 }
 
 TEST(IntegerRule, SkipsBlanksAndEmptyLinesAndTheRestOfTheLine) {
-  auto o = Olvaso("  42  \r\n\r\n\t-7 maradek szoveg\r\n+5\r\n2147483647\r\n-2147483648\r\nszoveg\r\n");
+  auto o = Olvaso(
+      "  42  \r\n\r\n\t-7 maradek szoveg\r\n+5\r\n2147483647\r\n-2147483648\r\nszoveg\r\n");
   EXPECT_EQ(o.Egesz(), 42);
   EXPECT_EQ(o.Egesz(), -7);  // the empty line before it is passed over
   EXPECT_EQ(o.UtolsoSor(), 3);
