@@ -483,6 +483,7 @@ std::string Futtatas(uint32_t mag, Indulas indulas, int32_t lepesek, ref::Statis
       par.Oko().Gyogyit();
       par.Modell().Gyogyit();
     }
+    if (indulas == Indulas::Benepesitve && k.Esely(3)) par.Alkalmaz(true);
     if (indulas == Indulas::Gocokkal && k.Esely(10))
       if (std::string h = par.Goc(k); !h.empty()) return hiba(lepes, h);
     par.Oko().Lepes();

@@ -104,15 +104,18 @@ const std::vector<Eltolas>& Gyuruk::Negyed(int32_t r) {
 Modell::Modell(uint32_t mag, int32_t l) : Gen(mag), L(l) {}
 
 void Modell::RacsEpitese() {
+  for (auto& f : AllatFajok) f.Egyedek = {};
+  for (auto& f : NovenyFajok) f.Egyedek = {};
   racs_.assign(static_cast<size_t>(L), std::vector<Mezo>(static_cast<size_t>(L)));
   for (auto& sor : racs_)
     for (auto& m : sor) {
       m.Allatok.assign(AllatFajok.size(), nullptr);
       m.Novenyek.assign(NovenyFajok.size(), nullptr);
     }
-  AllatLetszam.assign(AllatFajok.size(), {});
-  NovenyLetszam.assign(NovenyFajok.size(), {});
-  Korfa.assign(AllatFajok.size(), {});
+  // The history and the age structure outlive a rebuild.
+  AllatLetszam.resize(AllatFajok.size());
+  NovenyLetszam.resize(NovenyFajok.size());
+  Korfa.resize(AllatFajok.size());
   Tisztit();
 }
 

@@ -132,7 +132,8 @@ class Modell {
   std::vector<std::vector<float>> AllatLetszam, NovenyLetszam;
   std::vector<std::array<std::vector<int32_t>, 2>> Korfa;
 
-  // Call after the species are added and their parameters set.
+  // Empties every species and builds empty cells; call after the species
+  // are added. Keeps Ido and the recorded history.
   void RacsEpitese();
   void MozgasHosszBeallitasa(int32_t faj, int32_t h);
   // Places start populations at random (individuals of the random kind).
