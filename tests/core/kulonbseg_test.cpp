@@ -484,6 +484,12 @@ std::string Futtatas(uint32_t mag, Indulas indulas, int32_t lepesek, ref::Statis
       par.Modell().Gyogyit();
     }
     if (indulas == Indulas::Benepesitve && k.Esely(3)) par.Alkalmaz(true);
+    if (indulas == Indulas::Betoltve && k.Esely(3)) {
+      const int32_t n = k.Be(3, 40);
+      par.Oko().Atmeretez(n);
+      par.Modell().Atmeretez(n);
+      if (std::string h = par.Kulonbseg(); !h.empty()) return hiba(lepes, "after resizing to " + std::to_string(n) + ": " + h);
+    }
     if (indulas == Indulas::Gocokkal && k.Esely(10))
       if (std::string h = par.Goc(k); !h.empty()) return hiba(lepes, h);
     par.Oko().Lepes();

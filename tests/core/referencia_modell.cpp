@@ -119,6 +119,29 @@ void Modell::RacsEpitese() {
   Tisztit();
 }
 
+void Modell::Atmeretez(int32_t n) {
+  if (n == L) return;
+  auto cellaUrites = [&](int32_t sor, int32_t oszlop) {
+    Mezo& m = CellaIr(sor, oszlop);
+    for (Allat* a : m.Allatok)
+      if (a != nullptr) AllatTorlese(a);
+    for (Noveny* p : m.Novenyek)
+      if (p != nullptr) NovenyTorlese(p);
+  };
+  if (n < L) {
+    for (int32_t sor = 0; sor < n; ++sor)
+      for (int32_t oszlop = n; oszlop < L; ++oszlop) cellaUrites(sor, oszlop);
+    for (int32_t sor = n; sor < L; ++sor)
+      for (int32_t oszlop = 0; oszlop < L; ++oszlop) cellaUrites(sor, oszlop);
+  }
+  Mezo ures;
+  ures.Allatok.assign(AllatFajok.size(), nullptr);
+  ures.Novenyek.assign(NovenyFajok.size(), nullptr);
+  racs_.resize(static_cast<size_t>(n));
+  for (auto& sor : racs_) sor.resize(static_cast<size_t>(n), ures);
+  L = n;
+}
+
 void Modell::MozgasHosszBeallitasa(int32_t faj, int32_t h) {
   AllatFaj& f = AllatFajok[static_cast<size_t>(faj)];
   f.MozgasHossz = h;

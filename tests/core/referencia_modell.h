@@ -136,6 +136,9 @@ class Modell {
   // are added. Keeps Ido and the recorded history.
   void RacsEpitese();
   void MozgasHosszBeallitasa(int32_t faj, int32_t h);
+  // Resizes the world: the kept cells keep their individuals; when shrinking,
+  // the cells beyond the new square die row by row, animals before plants.
+  void Atmeretez(int32_t n);
   // Places start populations at random (individuals of the random kind).
   void Benepesites();
   // Seed-point placement along the square spiral; returns the number placed.
