@@ -294,7 +294,8 @@ class Par {
     }
   }
 
-  // A seed point of a random species, if it clearly fits. Returns a
+  // A seed point of a random species, if it fits: when no cell admits the
+  // species the placement stops by a bound of the implementer's choosing. Returns a
   // description of a disagreement, or empty.
   std::string Goc(Kocka& k) {
     const bool noveny = k.Esely(50);
@@ -303,7 +304,7 @@ class Par {
     const int32_t l = oko_.L();
     const int32_t darab = noveny ? oko_.NovenyFaj(faj).Egyedek.Darab() : oko_.AllatFaj(faj).Egyedek.Darab();
     const int32_t egyedszam = k.Be(0, 10);
-    if (darab + egyedszam > l * l / 4) return {};
+    if (darab + egyedszam > l * l / 4 || modell_.BefogadoCellak(noveny, faj) < egyedszam) return {};
     const int32_t ritkitas = k.Be(-1, 2);
     const int32_t sor = k.Be(0, l - 1), oszlop = k.Be(0, l - 1);
     TElolenyFaj& f = noveny ? static_cast<TElolenyFaj&>(oko_.NovenyFaj(faj))

@@ -307,6 +307,13 @@ void Modell::Benepesites() {
   }
 }
 
+int32_t Modell::BefogadoCellak(bool noveny, int32_t faj) const {
+  int32_t db = 0;
+  for (const auto& sor : racs_)
+    for (const Mezo& m : sor) db += (noveny ? NovenytBefogad(m, faj) : AllatotBefogad(m, faj)) ? 1 : 0;
+  return db;
+}
+
 int32_t Modell::GocBevitel(bool noveny, int32_t faj, int32_t sor, int32_t oszlop) {
   Faj& f = noveny ? static_cast<Faj&>(NovenyFajok[static_cast<size_t>(faj)])
                   : static_cast<Faj&>(AllatFajok[static_cast<size_t>(faj)]);

@@ -141,6 +141,8 @@ class Modell {
   void Atmeretez(int32_t n);
   // Places start populations at random (individuals of the random kind).
   void Benepesites();
+  // Number of cells that admit the species now.
+  int32_t BefogadoCellak(bool noveny, int32_t faj) const;
   // Seed-point placement along the square spiral; returns the number placed.
   int32_t GocBevitel(bool noveny, int32_t faj, int32_t sor, int32_t oszlop);
 
