@@ -446,3 +446,45 @@ TEST(Lepteto, FurtherRunsExactlyTheChosenTicks) {
   EXPECT_EQ(tikk, 70);
   EXPECT_EQ(v.oko.Ido, 101);
 }
+
+TEST(Kereses, HugeRadiiAreBoundedByTheWorld) {
+  TVilag v(50, 41);
+  v.Noveny("fű", 10, 1);
+  TAllatFaj& f = v.NyugodtAllat("nyúl");
+  f.SetMozgasHossz(2000000000);
+  f.SzuloSugar = 2000000000;
+  f.Jollakottsag = 5;
+  f.Utod = 3;
+  f.Predak.SetNovenyPredak({{0}});
+  v.Epit();
+  TAllat& him = v.Allat(0, 10, 10);
+  him.Nem = 1;
+  him.Eletkor = 3;
+  TAllat& anya = v.Allat(0, 30, 30);
+  anya.Nem = 2;
+  anya.Eletkor = 3;
+  anya.UtodSzam = 3;
+  anya.VemhesIdo = 2000000000;
+  v.oko.Lepes();
+  // Mating, feeding and moving of the parents, one birth search, feeding and
+  // moving of three young: each search reaches ring L - 1 at most.
+  const uint64_t korlat = 12 * static_cast<uint64_t>(v.tabla.KorMeret(49) - 1);
+  EXPECT_LE(v.oko.Probak(), korlat);
+  EXPECT_EQ(f.Egyedek.Darab(), 5);  // both searches found room: three young born
+  InvariansokEllenorzese(v.oko);
+}
+
+TEST(Kereses, NegativeRadiusGivesAnEmptySearch) {
+  TVilag v(50, 43);
+  TAllatFaj& f = Helyben(v, "nyúl");
+  f.SzuloSugar = -4;
+  v.Epit();
+  TAllat& anya = v.Allat(0, 10, 10);
+  anya.Nem = 2;
+  anya.UtodSzam = 2;
+  anya.VemhesIdo = 5;
+  f.Vemhes = 1;
+  v.oko.Lepes();
+  EXPECT_EQ(f.Egyedek.Darab(), 1);
+  EXPECT_EQ(v.oko.Probak(), 0u);
+}
