@@ -295,7 +295,7 @@ class Par {
   }
 
   // A seed point of a random species, if it fits: when no cell admits the
-  // species the placement stops by a bound of the implementer's choosing. Returns a
+  // species the core stops the placement by a bound of its own. Returns a
   // description of a disagreement, or empty.
   std::string Goc(Kocka& k) {
     const bool noveny = k.Esely(50);

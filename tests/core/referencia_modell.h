@@ -67,7 +67,7 @@ struct Noveny {
   int32_t ListaIndex = 0;
 };
 
-// Individuals of one species in list order; a destroyed individual leaves by Kivesz.
+// Individuals of one species in list order; Kurzor marks those that have stepped.
 template <typename T>
 struct Lista {
   std::vector<std::unique_ptr<T>> Elemek;
