@@ -1,0 +1,35 @@
+#pragma once
+// The magnifier window "Nagyító": the 40 x 40 cells inside the frame at 13
+// pixels per cell, drawn by the map window's drawing sink.
+
+#include <QWidget>
+
+#include "localisation/nyelvi_tabla.h"
+#include "widgets/alkalmazas_kornyezet.h"
+
+namespace zelvaris {
+
+class TForm_Tkp;
+class TKepVaszon;
+
+class TForm_Ngy : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kKezdoSzelesseg = 580;  // client area before the first build
+  static constexpr int kKezdoMagassag = 400;
+  static constexpr int kOldal = 520;  // client area after a build: 40 x 13
+
+  TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget* szulo = nullptr);
+
+  void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
+  // After the grid was built: the client area is 520 x 520 and stays so.
+  void NagyitoMeretezes();
+
+ private:
+  TAlkalmazasKornyezet& kornyezet_;
+  TForm_Tkp& terkep_;
+  TKepVaszon* vaszon_ = nullptr;
+};
+
+}  // namespace zelvaris

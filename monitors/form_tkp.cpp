@@ -1,0 +1,147 @@
+#include "monitors/form_tkp.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "monitors/form_goc.h"
+#include "monitors/terkep_vaszon.h"
+
+namespace zelvaris {
+
+TForm_Tkp::TForm_Tkp(TAlkalmazasKornyezet& kornyezet, TForm_Goc& goc, QWidget* szulo)
+    : QWidget(szulo), kornyezet_(kornyezet), kornyezetFigyelo_(&kornyezet), goc_(goc) {
+  setWindowFlag(Qt::Window);
+  setObjectName(QStringLiteral("Form_Tkp"));
+  auto* elrendezes = new QVBoxLayout(this);
+  elrendezes->setContentsMargins(0, 0, 0, 0);
+  gorgeto_ = new QScrollArea(this);
+  gorgeto_->setFrameShape(QFrame::NoFrame);
+  gorgeto_->setWidgetResizable(false);
+  gorgeto_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  vaszon_ = new TTerkepVaszon(rajzolo_.TerkepKep());
+  vaszon_->setObjectName(QStringLiteral("TerkepKep"));
+  gorgeto_->setWidget(vaszon_);
+  elrendezes->addWidget(gorgeto_);
+  resize(kKezdoSzelesseg, kKezdoMagassag);
+
+  connect(&rajzolo_, &TTerkepRajzolo::KepekUjraepultek, this, [this](bool uj) {
+    // A new frame is visible again, as every new grid starts with it shown.
+    if (uj) keretLathato_ = true;
+    vaszon_->MeretIgazitas();
+    KeretFrissitese();
+  });
+  connect(&rajzolo_, &TTerkepRajzolo::TerkepValtozott, vaszon_,
+          [this](const QRegion& terulet) { vaszon_->update(terulet); });
+  connect(vaszon_, &TTerkepVaszon::BalGomb, this, &TForm_Tkp::BalGombNyomas);
+  connect(vaszon_, &TTerkepVaszon::JobbGomb, this, &TForm_Tkp::JobbGombNyomas);
+  connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TForm_Tkp::Telepites);
+
+  SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
+  Telepites(&kornyezet_.Okoszisztema());
+}
+
+TForm_Tkp::~TForm_Tkp() {
+  // The ecosystem may outlive this window; it must not draw into a freed sink.
+  if (kornyezetFigyelo_) kornyezet_.Okoszisztema().RajzoloBeallitasa(nullptr);
+}
+
+void TForm_Tkp::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
+  setWindowTitle(QString::fromStdString(tabla.Szoveg("cmForm_Tkp")));
+}
+
+void TForm_Tkp::Telepites(TOkoszisztema* oko) {
+  if (oko == nullptr) return;
+  oko->RajzoloBeallitasa(&rajzolo_);
+  // The map image needs four bytes per cell beside the grid.
+  oko->KepBajtCellankentBeallitasa(4.0);
+  if (oko->VanRacs()) {
+    // Built before the sink was installed (a loaded file): draw it now.
+    rajzolo_.KepekUjraepitese(oko->L(), true);
+    oko->Ujrarajzol();
+  } else {
+    rajzolo_.Urites();
+  }
+}
+
+void TForm_Tkp::KeretFrissitese() {
+  const TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  if (!keretLathato_ || !oko.VanRacs() || rajzolo_.TerkepKep().isNull()) {
+    vaszon_->SetKeret({});
+    return;
+  }
+  vaszon_->SetKeret(QRect(static_cast<int>(oko.KeretBal()), static_cast<int>(oko.KeretFelso()),
+                          TOkoszisztema::KeretMeret, TOkoszisztema::KeretMeret));
+}
+
+void TForm_Tkp::SetKeretLathato(bool lathato) {
+  if (lathato == keretLathato_) return;
+  keretLathato_ = lathato;
+  KeretFrissitese();
+}
+
+void TForm_Tkp::TerkepMeretezes() {
+  const QImage& kep = rajzolo_.TerkepKep();
+  QSize meret = kep.isNull() ? QSize(kKezdoSzelesseg, kKezdoMagassag) : kep.size();
+  QSize legfeljebb = meret;
+  if (const QScreen* kepernyo = screen()) {
+    // Room for the window's own frame, which exists only once it was shown.
+    const QSize keret = frameGeometry().size() - geometry().size();
+    legfeljebb = kepernyo->availableGeometry().size() - keret;
+  }
+  const int sav = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const bool vizszintes = meret.width() > legfeljebb.width();
+  const bool fuggoleges = meret.height() > legfeljebb.height();
+  if (vizszintes) meret.rheight() += sav;
+  if (fuggoleges) meret.rwidth() += sav;
+  resize(std::min(meret.width(), legfeljebb.width()), std::min(meret.height(), legfeljebb.height()));
+}
+
+void TForm_Tkp::BalGombNyomas(QPoint pont) {
+  TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  if (!oko.VanRacs() || rajzolo_.TerkepKep().isNull()) return;
+  keretLathato_ = true;
+  if (NagyitoKeretMutatasa) NagyitoKeretMutatasa();
+  oko.KeretMozgat(pont.x(), pont.y());
+  KeretFrissitese();
+}
+
+void TForm_Tkp::JobbGombNyomas(QPoint pont, Qt::KeyboardModifiers modositok) {
+  TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  if (!oko.VanRacs() || rajzolo_.TerkepKep().isNull()) return;
+  const Qt::KeyboardModifiers billentyuk =
+      modositok & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  int valasz = QDialog::Rejected;
+  if (billentyuk == Qt::NoModifier) {
+    valasz = kornyezet_.Modalis().Dialogus(goc_);
+  } else if (billentyuk == Qt::ControlModifier) {
+    valasz = QDialog::Accepted;  // the last placement again, without asking
+  }
+  // The dialog's values go into the chosen species even when nothing is placed.
+  oko.GocFaj = -1;
+  const auto egyedszam = static_cast<int32_t>(goc_.Egyedszam());
+  const auto ritkitas = static_cast<int32_t>(goc_.Ritkitas());
+  const int noveny = goc_.KivalasztottNoveny();
+  if (goc_.NovenyOldalAktiv() && oko.NovenyFajokSzama() > 0 && oko.VanNovenyFaj(noveny)) {
+    oko.GocFajta = 1;
+    oko.GocFaj = noveny;
+    oko.NovenyFaj(noveny).GocEgyedszam = egyedszam;
+    oko.NovenyFaj(noveny).GocRitkitas = ritkitas;
+  }
+  const int allat = goc_.KivalasztottAllat();
+  if (goc_.AllatOldalAktiv() && oko.AllatFajokSzama() > 0 && oko.VanAllatFaj(allat)) {
+    oko.GocFajta = 0;
+    oko.GocFaj = allat;
+    oko.AllatFaj(allat).GocEgyedszam = egyedszam;
+    oko.AllatFaj(allat).GocRitkitas = ritkitas;
+  }
+  if (valasz == QDialog::Accepted && oko.GocFaj >= 0) {
+    oko.GocX = pont.x();
+    oko.GocY = pont.y();
+    oko.GocBevitel();
+  }
+}
+
+}  // namespace zelvaris

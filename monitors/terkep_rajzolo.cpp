@@ -1,0 +1,199 @@
+#include "monitors/terkep_rajzolo.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+
+namespace zelvaris {
+
+namespace {
+
+// Side of the map tiles in which changes are collected, in pixels.
+constexpr int64_t kCsempe = 32;
+
+// Rectangles of a grid of equal cells from the marked cells' indices
+// (row-major): each run of neighbours in a row is one rectangle. The result is
+// in the banded order QRegion::setRects expects.
+QRegion Futamok(std::vector<int64_t>& indexek, int64_t oszlopok, int64_t cella, const QRect& kep) {
+  std::sort(indexek.begin(), indexek.end());
+  std::vector<QRect> teglalapok;
+  size_t i = 0;
+  while (i < indexek.size()) {
+    size_t j = i + 1;
+    while (j < indexek.size() && indexek[j] == indexek[j - 1] + 1 && indexek[j] % oszlopok != 0) ++j;
+    const int64_t sor = indexek[i] / oszlopok;
+    const int64_t elso = indexek[i] % oszlopok;
+    const int64_t db = static_cast<int64_t>(j - i);
+    const QRect t = QRect(static_cast<int>(elso * cella), static_cast<int>(sor * cella),
+                          static_cast<int>(db * cella), static_cast<int>(cella)) &
+                    kep;
+    if (!t.isEmpty()) teglalapok.push_back(t);
+    i = j;
+  }
+  QRegion terulet;
+  if (!teglalapok.empty()) terulet.setRects(teglalapok.data(), static_cast<int>(teglalapok.size()));
+  return terulet;
+}
+
+QImage UresKep(int64_t oldal) {
+  if (oldal <= 0 || oldal > INT_MAX) return {};
+  // A side the memory cannot hold gives a null image; the map then stays blank.
+  QImage kep(static_cast<int>(oldal), static_cast<int>(oldal), QImage::Format_RGB32);
+  if (!kep.isNull()) kep.fill(Qt::black);
+  return kep;
+}
+
+}  // namespace
+
+TTerkepRajzolo::TTerkepRajzolo(QObject* szulo) : QObject(szulo) {}
+
+TTerkepRajzolo::~TTerkepRajzolo() = default;
+
+void TTerkepRajzolo::Urites() {
+  terkep_ = QImage();
+  nagyito_ = QImage();
+  csempeOszlopok_ = 0;
+  csempeJelek_.clear();
+  csempek_.clear();
+  negyzetJelek_.clear();
+  negyzetek_.clear();
+  emit KepekUjraepultek(true);
+}
+
+void TTerkepRajzolo::KepekUjraepitese(int64_t oldal, bool uj) {
+  terkep_ = QImage();  // the old map goes before the new one is allocated
+  terkep_ = UresKep(oldal);
+  csempeOszlopok_ = terkep_.isNull() ? 0 : (oldal + kCsempe - 1) / kCsempe;
+  csempeJelek_.assign(static_cast<size_t>(csempeOszlopok_ * csempeOszlopok_), 0);
+  csempek_.clear();
+  if (uj || nagyito_.isNull()) nagyito_ = UresKep(kNagyitoOldal);
+  negyzetJelek_.assign(static_cast<size_t>(kKeret * kKeret), 0);
+  negyzetek_.clear();
+  emit KepekUjraepultek(uj);
+}
+
+void TTerkepRajzolo::RajzolasKezdete(bool mindet) {
+  mindet_ = mindet;
+  // bits() detaches once here, so the pointers stay valid for the whole pass.
+  terkepBitek_ = terkep_.isNull() ? nullptr : reinterpret_cast<QRgb*>(terkep_.bits());
+  terkepSor_ = terkep_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  nagyitoBitek_ = nagyito_.isNull() ? nullptr : reinterpret_cast<QRgb*>(nagyito_.bits());
+  nagyitoSor_ = nagyito_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  vanNagyito_ = false;
+}
+
+void TTerkepRajzolo::RajzolasVege() {
+  festo_.reset();
+  terkepBitek_ = nullptr;
+  nagyitoBitek_ = nullptr;
+  QRegion terkep, nagyito;
+  if (mindet_) {
+    terkep = QRegion(terkep_.rect());
+    nagyito = vanNagyito_ ? QRegion(nagyito_.rect()) : QRegion();
+  } else {
+    terkep = TerkepTerulet();
+    nagyito = NagyitoTerulet();
+  }
+  mindet_ = false;
+  if (!terkep.isEmpty()) emit TerkepValtozott(terkep);
+  if (!nagyito.isEmpty()) emit NagyitoValtozott(nagyito);
+}
+
+void TTerkepRajzolo::TerkepPont(int64_t oszlop, int64_t sor, TSzin szin) {
+  if (terkepBitek_ == nullptr || oszlop < 0 || sor < 0 || oszlop >= terkep_.width() || sor >= terkep_.height())
+    return;
+  QRgb& pont = terkepBitek_[sor * terkepSor_ + oszlop];
+  const QRgb uj = KepPont(szin);
+  if (pont == uj) return;
+  pont = uj;
+  if (!mindet_) TerkepCsempeJelolese(oszlop, sor);
+}
+
+void TTerkepRajzolo::TerkepCsempeJelolese(int64_t oszlop, int64_t sor) {
+  const int64_t csempe = (sor / kCsempe) * csempeOszlopok_ + oszlop / kCsempe;
+  uint8_t& jel = csempeJelek_[static_cast<size_t>(csempe)];
+  if (jel != 0) return;
+  jel = 1;
+  csempek_.push_back(csempe);
+}
+
+QRegion TTerkepRajzolo::TerkepTerulet() {
+  for (int64_t c : csempek_) csempeJelek_[static_cast<size_t>(c)] = 0;
+  QRegion terulet = Futamok(csempek_, csempeOszlopok_, kCsempe, terkep_.rect());
+  csempek_.clear();
+  return terulet;
+}
+
+QRegion TTerkepRajzolo::NagyitoTerulet() {
+  std::vector<int64_t> indexek(negyzetek_.begin(), negyzetek_.end());
+  for (int32_t n : negyzetek_) negyzetJelek_[static_cast<size_t>(n)] = 0;
+  negyzetek_.clear();
+  return Futamok(indexek, kKeret, kNegyzet, nagyito_.rect());
+}
+
+void TTerkepRajzolo::NagyitoNegyzet(int32_t oszlop, int32_t sor, TSzin hatter, bool vanAllat, int32_t nem,
+                                    TSzin allatSzin) {
+  if (nagyitoBitek_ == nullptr || oszlop < 0 || sor < 0 || oszlop >= kKeret || sor >= kKeret) return;
+  vanNagyito_ = true;
+  const int px = oszlop * kNegyzet, py = sor * kNegyzet;
+  // A 13 x 13 square: grey outline on its border pixels, the background inside.
+  const QRgb vonal = KepPont(KeretvonalSzin), belso = KepPont(hatter);
+  for (int y = 0; y < kNegyzet; ++y) {
+    QRgb* sorBitek = nagyitoBitek_ + (py + y) * nagyitoSor_ + px;
+    const bool szel = y == 0 || y == kNegyzet - 1;
+    sorBitek[0] = vonal;
+    for (int x = 1; x < kNegyzet - 1; ++x) sorBitek[x] = szel ? vonal : belso;
+    sorBitek[kNegyzet - 1] = vonal;
+  }
+  if (vanAllat && nem >= 0 && nem <= 2) Szimbolum(px, py, nem, allatSzin, hatter);
+  if (!mindet_) {
+    const int32_t n = sor * kKeret + oszlop;
+    if (negyzetJelek_[static_cast<size_t>(n)] == 0) {
+      negyzetJelek_[static_cast<size_t>(n)] = 1;
+      negyzetek_.push_back(n);
+    }
+  }
+}
+
+void TTerkepRajzolo::Szimbolum(int px, int py, int32_t nem, TSzin allatSzin, TSzin hatter) {
+  if (!festo_) {
+    festo_ = std::make_unique<QPainter>(&nagyito_);
+    festo_->setRenderHint(QPainter::Antialiasing, false);
+    nagyitoBitek_ = reinterpret_cast<QRgb*>(nagyito_.bits());
+  }
+  QPainter& f = *festo_;
+  QPen toll(QColor::fromRgb(KepPont(allatSzin)), 2);
+  toll.setCapStyle(Qt::FlatCap);
+  toll.setJoinStyle(Qt::MiterJoin);
+  f.setPen(toll);
+  f.setBrush(QColor::fromRgb(KepPont(hatter)));
+  f.save();
+  f.translate(px, py);
+  // Box corners as (left, top) - (right, bottom), right and bottom exclusive;
+  // the two-pixel pen lies on the box's inside edge.
+  auto ellipszis = [&](int bal, int felso, int jobb, int also) {
+    f.drawEllipse(QRectF(bal + 0.5, felso + 0.5, jobb - bal - 1, also - felso - 1));
+  };
+  auto vonal = [&](QPointF a, QPointF b) { f.drawLine(a + QPointF(0.5, 0.5), b + QPointF(0.5, 0.5)); };
+  switch (nem) {
+    case 0:
+      ellipszis(3, 3, 9, 9);
+      break;
+    case 1:
+      ellipszis(2, 5, 8, 12);
+      vonal({6, 5}, {10, 2});
+      vonal({10, 2}, {10, 5});
+      vonal({10, 2}, {5, 2});
+      break;
+    case 2:
+      ellipszis(3, 1, 10, 7);
+      vonal({6, 7}, {6, 12});
+      vonal({2, 9}, {9, 9});
+      break;
+    default:
+      break;
+  }
+  f.restore();
+}
+
+}  // namespace zelvaris
