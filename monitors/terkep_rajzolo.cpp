@@ -1,8 +1,8 @@
 #include "monitors/terkep_rajzolo.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 namespace zelvaris {
 
@@ -34,6 +34,59 @@ QRegion Futamok(std::vector<int64_t>& indexek, int64_t oszlopok, int64_t cella, 
   if (!teglalapok.empty()) terulet.setRects(teglalapok.data(), static_cast<int>(teglalapok.size()));
   return terulet;
 }
+
+// The sex symbols with a two-pixel pen, written straight into one square of
+// the magnifier (coordinates relative to its top-left pixel).
+struct TSzimbolumRajz {
+  QRgb* bitek;
+  qsizetype sorHossz;
+  QRgb toll;
+  QRgb ecset;
+
+  void Pont(int x, int y, QRgb szin) const {
+    if (x >= 0 && y >= 0 && x < TTerkepRajzolo::kNegyzet && y < TTerkepRajzolo::kNegyzet)
+      bitek[y * sorHossz + x] = szin;
+  }
+
+  // The ellipse inscribed in the box (left, top) - (right, bottom), right and
+  // bottom exclusive: a pixel belongs to it when its centre lies inside; the
+  // two-pixel outline lies inside the box, the rest is filled with the brush.
+  void Ellipszis(int bal, int felso, int jobb, int also) const {
+    const double kx = (bal + jobb) / 2.0, ky = (felso + also) / 2.0;
+    const double a = (jobb - bal) / 2.0, b = (also - felso) / 2.0;
+    auto belul = [&](int x, int y, double ra, double rb) {
+      if (ra <= 0 || rb <= 0) return false;
+      const double dx = (x + 0.5 - kx) / ra, dy = (y + 0.5 - ky) / rb;
+      return dx * dx + dy * dy <= 1.0;
+    };
+    for (int y = felso; y < also; ++y)
+      for (int x = bal; x < jobb; ++x)
+        if (belul(x, y, a, b)) Pont(x, y, belul(x, y, a - 2, b - 2) ? ecset : toll);
+  }
+
+  // A line from (x0, y0) to (x1, y1) without its end point; the pen's second
+  // pixel lies below a flat line and right of a steep one.
+  void Vonal(int x0, int y0, int x1, int y1) const {
+    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    const bool meredek = dy > dx;
+    int hiba = dx - dy;
+    int x = x0, y = y0;
+    while (x != x1 || y != y1) {
+      Pont(x, y, toll);
+      Pont(meredek ? x + 1 : x, meredek ? y : y + 1, toll);
+      const int h2 = 2 * hiba;
+      if (h2 > -dy) {
+        hiba -= dy;
+        x += sx;
+      }
+      if (h2 < dx) {
+        hiba += dx;
+        y += sy;
+      }
+    }
+  }
+};
 
 QImage UresKep(int64_t oldal) {
   if (oldal <= 0 || oldal > INT_MAX) return {};
@@ -83,7 +136,6 @@ void TTerkepRajzolo::RajzolasKezdete(bool mindet) {
 }
 
 void TTerkepRajzolo::RajzolasVege() {
-  festo_.reset();
   terkepBitek_ = nullptr;
   nagyitoBitek_ = nullptr;
   QRegion terkep, nagyito;
@@ -156,44 +208,25 @@ void TTerkepRajzolo::NagyitoNegyzet(int32_t oszlop, int32_t sor, TSzin hatter, b
 }
 
 void TTerkepRajzolo::Szimbolum(int px, int py, int32_t nem, TSzin allatSzin, TSzin hatter) {
-  if (!festo_) {
-    festo_ = std::make_unique<QPainter>(&nagyito_);
-    festo_->setRenderHint(QPainter::Antialiasing, false);
-    nagyitoBitek_ = reinterpret_cast<QRgb*>(nagyito_.bits());
-  }
-  QPainter& f = *festo_;
-  QPen toll(QColor::fromRgb(KepPont(allatSzin)), 2);
-  toll.setCapStyle(Qt::FlatCap);
-  toll.setJoinStyle(Qt::MiterJoin);
-  f.setPen(toll);
-  f.setBrush(QColor::fromRgb(KepPont(hatter)));
-  f.save();
-  f.translate(px, py);
-  // Box corners as (left, top) - (right, bottom), right and bottom exclusive;
-  // the two-pixel pen lies on the box's inside edge.
-  auto ellipszis = [&](int bal, int felso, int jobb, int also) {
-    f.drawEllipse(QRectF(bal + 0.5, felso + 0.5, jobb - bal - 1, also - felso - 1));
-  };
-  auto vonal = [&](QPointF a, QPointF b) { f.drawLine(a + QPointF(0.5, 0.5), b + QPointF(0.5, 0.5)); };
+  TSzimbolumRajz rajz{nagyitoBitek_ + py * nagyitoSor_ + px, nagyitoSor_, KepPont(allatSzin), KepPont(hatter)};
   switch (nem) {
     case 0:
-      ellipszis(3, 3, 9, 9);
+      rajz.Ellipszis(3, 3, 9, 9);
       break;
     case 1:
-      ellipszis(2, 5, 8, 12);
-      vonal({6, 5}, {10, 2});
-      vonal({10, 2}, {10, 5});
-      vonal({10, 2}, {5, 2});
+      rajz.Ellipszis(2, 5, 8, 12);
+      rajz.Vonal(6, 5, 10, 2);
+      rajz.Vonal(10, 2, 10, 5);
+      rajz.Vonal(10, 2, 5, 2);
       break;
     case 2:
-      ellipszis(3, 1, 10, 7);
-      vonal({6, 7}, {6, 12});
-      vonal({2, 9}, {9, 9});
+      rajz.Ellipszis(3, 1, 10, 7);
+      rajz.Vonal(6, 7, 6, 12);
+      rajz.Vonal(2, 9, 9, 9);
       break;
     default:
       break;
   }
-  f.restore();
 }
 
 }  // namespace zelvaris

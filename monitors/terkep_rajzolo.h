@@ -7,13 +7,10 @@
 #include <QObject>
 #include <QRegion>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "core/okoszisztema.h"
 #include "core/rajzolo.h"
-
-class QPainter;
 
 namespace zelvaris {
 
@@ -65,7 +62,6 @@ class TTerkepRajzolo : public QObject, public TRajzolo {
   qsizetype terkepSor_ = 0;  // pixels per scan line
   QRgb* nagyitoBitek_ = nullptr;
   qsizetype nagyitoSor_ = 0;
-  std::unique_ptr<QPainter> festo_;  // open while a pass draws symbols
   bool mindet_ = false;
   bool vanNagyito_ = false;
   // Changed parts of the map as tiles, so that a pass after a step reports

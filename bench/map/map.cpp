@@ -1,0 +1,167 @@
+// Costs of drawing the world: a full redraw of a side-2000 map, passes after
+// changes of the same number of cells on a small and a large map, and the
+// meadow's steps per second on the fastest timer with drawing on and off.
+// With "--kepek DIR" it also saves the meadow's map and magnifier as PNG.
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+#include "monitors/form_goc.h"
+#include "monitors/form_ngy.h"
+#include "monitors/form_tkp.h"
+#include "widgets/alkalmazas_kornyezet.h"
+
+using namespace zelvaris;
+
+namespace {
+
+// The meadow: two plants, two grazers and a predator; `arany` scales the start
+// populations of the side-300 world.
+void Ret(TOkoszisztema& o, double arany) {
+  const TSzin novenySzinek[] = {Rgb(40, 150, 40), Rgb(150, 220, 80)};
+  const char* novenyek[] = {"fű", "here"};
+  for (int i = 0; i < 2; ++i) {
+    TNovenyFaj& p = o.UjNovenyFaj(novenyek[i]);
+    p.SetSzin(novenySzinek[i]);
+    p.Tomeg = 30;
+    p.Novekmeny = 3;
+    p.PopulacioMeret = static_cast<int32_t>(20000 * arany);
+  }
+  o.NovenyFaj(1).AllatGatlas = {2};
+  auto legelo = [&](const char* nev, TSzin szin, int32_t db, int32_t tomeg) -> TAllatFaj& {
+    TAllatFaj& f = o.UjAllatFaj(nev);
+    f.SetSzin(szin);
+    f.PopulacioMeret = static_cast<int32_t>(db * arany);
+    f.Tomeg = tomeg;
+    f.Kor = 80;
+    f.Vemhes = 5;
+    f.Ivarerettseg = 10;
+    f.Regeneralodas = 4;
+    f.SzuloSugar = 2;
+    f.Utod = 3;
+    f.Ehes = 8;
+    f.Jollakottsag = 10;
+    f.SetMozgasHossz(20);
+    f.Predak.SetNovenyPredak({{0, 1}});
+    return f;
+  };
+  legelo("nyúl", Rgb(230, 230, 230), 3500, 5);
+  legelo("szarvas", Rgb(200, 130, 40), 2000, 12).NovenyUtkozes = {1};
+  TAllatFaj& roka = o.UjAllatFaj("róka");
+  roka.SetSzin(Rgb(230, 30, 30));
+  roka.PopulacioMeret = static_cast<int32_t>(500 * arany);
+  roka.Tomeg = 10;
+  roka.Kor = 150;
+  roka.Vemhes = 8;
+  roka.Ivarerettseg = 20;
+  roka.Regeneralodas = 6;
+  roka.SzuloSugar = 1;
+  roka.Utod = 3;
+  roka.Ehes = 15;
+  roka.Jollakottsag = 5;
+  roka.SetMozgasHossz(45);
+  roka.Predak.SetAllatPredak({{0}, {1}});
+}
+
+struct TAblakok {
+  TAlkalmazasKornyezet kornyezet{QDir::currentPath().toStdString()};
+  TForm_Goc goc{kornyezet};
+  TForm_Tkp terkep{kornyezet, goc};
+  TForm_Ngy nagyito{kornyezet, terkep};
+
+  TOkoszisztema& Vilag(int32_t oldal, double arany) {
+    auto oko = kornyezet.UjOkoszisztema();
+    oko->Atmeretez(oldal);
+    Ret(*oko, arany);
+    kornyezet.OkoszisztemaCsere(std::move(oko));
+    kornyezet.Okoszisztema().Alkalmaz();
+    terkep.TerkepMeretezes();
+    nagyito.NagyitoMeretezes();
+    terkep.show();
+    nagyito.show();
+    QApplication::processEvents();
+    return kornyezet.Okoszisztema();
+  }
+};
+
+double TeljesUjrarajzolas(TAblakok& a) {
+  TOkoszisztema& oko = a.Vilag(2000, 25.0);
+  constexpr int kor = 10;
+  QElapsedTimer ora;
+  ora.start();
+  for (int i = 0; i < kor; ++i) oko.Ujrarajzol();
+  return static_cast<double>(ora.nsecsElapsed()) / kor / 1e6;
+}
+
+// A drawing pass after `db` animals appeared in scattered cells, with the
+// repaint it causes; microseconds.
+double Reszleges(TAblakok& a, int32_t oldal, int32_t db) {
+  TOkoszisztema& oko = a.Vilag(oldal, 0.0);
+  TVeletlen& v = oko.Veletlen();
+  int32_t elhelyezett = 0;
+  while (elhelyezett < db) {
+    const int32_t sor = v.Random(oldal), oszlop = v.Random(oldal);
+    if (!oko.AllatotBefogad(sor, oszlop, 0)) continue;
+    oko.AllatLetrehozasa(0, sor, oszlop, TLetrehozas::Felnott);
+    ++elhelyezett;
+  }
+  QElapsedTimer ora;
+  ora.start();
+  oko.Rajzol();
+  QApplication::processEvents();
+  return static_cast<double>(ora.nsecsElapsed()) / 1e3;
+}
+
+// Steps per second with the fastest timer (1 ms) driving the steps.
+double Lepesek(TAblakok& a, bool rajzol, int lepesek) {
+  TOkoszisztema& oko = a.Vilag(300, 1.0);
+  oko.SetRajzolhat(rajzol);
+  QEventLoop hurok;
+  QTimer idozito;
+  idozito.setInterval(1);
+  int hatra = lepesek;
+  QObject::connect(&idozito, &QTimer::timeout, [&] {
+    oko.Lepes();
+    if (--hatra == 0) hurok.quit();
+  });
+  QElapsedTimer ora;
+  ora.start();
+  idozito.start();
+  hurok.exec();
+  return lepesek / (static_cast<double>(ora.nsecsElapsed()) / 1e9);
+}
+
+void Kepek(TAblakok& a, const QString& konyvtar) {
+  TOkoszisztema& oko = a.Vilag(300, 1.0);
+  for (int i = 0; i < 60; ++i) oko.Lepes();
+  a.terkep.BalGombNyomas(QPoint(150, 150));
+  QApplication::processEvents();
+  QDir().mkpath(konyvtar);
+  a.terkep.grab().save(konyvtar + "/terkep.png");
+  a.nagyito.grab().save(konyvtar + "/nagyito.png");
+  a.terkep.Rajzolo().NagyitoKep().save(konyvtar + "/nagyito_kep.png");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  TAblakok ablakok;
+  const QStringList argumentumok = QApplication::arguments();
+  const int kepekHelye = static_cast<int>(argumentumok.indexOf(QStringLiteral("--kepek")));
+  if (kepekHelye >= 0 && kepekHelye + 1 < argumentumok.size()) {
+    Kepek(ablakok, argumentumok[kepekHelye + 1]);
+    return 0;
+  }
+  std::printf("full-redraw-2000: %.1f ms\n", TeljesUjrarajzolas(ablakok));
+  std::printf("pass-1000-changed-cells-300: %.0f us\n", Reszleges(ablakok, 300, 1000));
+  std::printf("pass-1000-changed-cells-2000: %.0f us\n", Reszleges(ablakok, 2000, 1000));
+  std::printf("meadow-steps-per-s-drawing: %.0f\n", Lepesek(ablakok, true, 1000));
+  std::printf("meadow-steps-per-s-no-drawing: %.0f\n", Lepesek(ablakok, false, 1000));
+  return 0;
+}
