@@ -1,0 +1,38 @@
+#pragma once
+// The dialog that asks for a new species' name: a label, a name field, OK
+// and "Mégsem". The animal and the plant dialog differ only in their texts.
+
+#include <QDialog>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zelvaris {
+
+class TNyelviTabla;
+
+class TNevDialogus : public QDialog {
+  Q_OBJECT
+
+ public:
+  QString Nev() const;
+  void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
+
+ protected:
+  // `elotag` is the language-key prefix ("cj", "cl"), `urlap` the window's
+  // name ("Form_UjAllat"), `cimke` its label's name ("Lbl_UjAllat").
+  TNevDialogus(std::string_view elotag, std::string_view urlap, std::string_view cimke,
+               QWidget* szulo);
+
+ private:
+  std::string elotag_;
+  std::string urlap_;
+  std::string cimkeNev_;
+  QLabel* cimke_;
+  QLineEdit* nev_;
+  QPushButton* megsem_;
+};
+
+}  // namespace zelvaris

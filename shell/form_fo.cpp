@@ -1,0 +1,569 @@
+#include "shell/form_fo.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "editors/form_allat_teljes.h"
+#include "localisation/nyelv_fajlok.h"
+#include "localisation/nyelvi_kulcsok.h"
+#include "monitors/form_goc.h"
+#include "monitors/form_kijelzes.h"
+#include "monitors/form_ngy.h"
+#include "monitors/form_oko.h"
+#include "monitors/form_permetek.h"
+#include "monitors/form_tkp.h"
+#include "persistence/fajl_hiba.h"
+#include "persistence/fajlnevek.h"
+#include "persistence/konfiguracio.h"
+#include "persistence/pillanatkep.h"
+#include "shell/elhelyezes.h"
+#include "shell/form_kezelo.h"
+#include "shell/hibakezeles.h"
+#include "shell/ikonok.h"
+#include "shell/oldalhossz_dialogus.h"
+#include "widgets/alkalmazas_kornyezet.h"
+
+namespace zelvaris {
+
+namespace {
+
+QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr int kKepStart = 6;
+constexpr int kKepStop = 7;
+
+const QString kOkoCfgSzuro = QStringLiteral("Öko konfig. (*.okocfg)");
+const QString kOkoPillSzuro = QStringLiteral("Öko konfig. + állás (*.okopill)");
+const QString kMegnyitasCim = QStringLiteral("Ökoszisztéma konfiguráció megnyitása");
+const QString kMentesCim = QStringLiteral("Ökoszisztéma konfiguráció mentése");
+
+// Menu contents; "|" is a separator.
+struct TMenuLeiras {
+  std::string_view Nev;
+  std::vector<std::string_view> Elemek;
+};
+
+const std::vector<TMenuLeiras>& MenuLeirasok() {
+  static const std::vector<TMenuLeiras> menuk = {
+      {"MM_Fajl",
+       {"Act_OkoCfgMegnyitas", "Act_OkoPillMegnyitas", "Act_NovenyfajMegnyitas",
+        "Act_AllatfajMegnyitas", "|", "Act_OkoCfgMentes", "Act_OkoPillMentes",
+        "Act_NovenyfajMentes", "Act_AllatfajMentes", "|", "Act_Bezar"}},
+      {"MM_Mod", {"Act_IndependentMode", "Act_ServerMode", "Act_ClientMode"}},
+      {"MM_Uj", {"Act_UjOkoszisztema", "Act_UjNovenyFaj", "Act_UjAllatFaj"}},
+      {"MM_Muveletek",
+       {"Act_Alkalmaz", "Act_FogyasztotSzamol", "|", "Act_StartStop", "Act_Tovabb", "|",
+        "Act_AllatFajUrit", "Act_NovenyFajUrit", "Act_OkoUrit", "|", "Act_DegPermetezes",
+        "Act_PerPermetezes", "|", "Act_Tisztit", "Act_Gyogyit", "|", "Act_Atmeretez"}},
+      {"MM_Ablakok",
+       {"Act_UjNovenyfajAblak", "Act_UjAllatfajAblak", "Act_UjGrafikonAblak", "Act_UjKorfaAblak",
+        "|", "Act_OsszesNovenyfajAblakotBezar", "Act_OsszesAllatfajAblakotBezar",
+        "Act_OsszesGrafikonAblakotBezar", "Act_OsszesKorfaAblakotBezar"}},
+      {"MM_Elorehoz",
+       {"Act_OszElorehoz", "Act_NovenyekTeljesetElorehoz", "Act_AllatokTeljesetElorehoz",
+        "Act_KezelotElorehoz", "Act_PermetetElorehoz", "|", "Act_KijelzotElorehoz",
+        "Act_NagyitotElorehoz", "Act_TerkepetElorehoz", "|", "Act_NovenyeketElorehoz",
+        "Act_AllatokatElorehoz", "Act_GrafikonokatElorehoz"}},
+  };
+  return menuk;
+}
+
+const std::vector<TMenuLeiras>& EszkoztarLeirasok() {
+  static const std::vector<TMenuLeiras> eszkoztarak = {
+      {"ToolB_Fajl",
+       {"Act_OkoCfgMegnyitas", "Act_OkoPillMegnyitas", "Act_NovenyfajMegnyitas",
+        "Act_AllatfajMegnyitas", "|", "Act_OkoCfgMentes", "Act_OkoPillMentes"}},
+      {"ToolB_Controls",
+       {"Act_KezelotElorehoz", "Act_AllatokTeljesetElorehoz", "Act_PermetetElorehoz",
+        "Act_OszElorehoz", "Act_Atmeretez"}},
+      {"ToolB_Monitors", {"Act_KijelzotElorehoz", "Act_TerkepetElorehoz", "Act_NagyitotElorehoz"}},
+      {"ToolB_Uj", {"Act_UjOkoszisztema", "Act_UjNovenyFaj", "Act_UjAllatFaj"}},
+      {"ToolB_Ablakok",
+       {"Act_UjGrafikonAblak", "Act_UjNovenyfajAblak", "Act_UjAllatfajAblak", "|",
+        "Act_GrafikonokatElorehoz", "Act_NovenyeketElorehoz", "Act_AllatokatElorehoz", "|",
+        "Act_OsszesGrafikonAblakotBezar", "Act_OsszesNovenyfajAblakotBezar",
+        "Act_OsszesAllatfajAblakotBezar"}},
+  };
+  return eszkoztarak;
+}
+
+std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::path(fajl.toStdString()); }
+
+}  // namespace
+
+TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
+    : QMainWindow(szulo), kornyezet_(kornyezet), beallitasok_(kornyezet.ProgramKonyvtar()) {
+  setObjectName(QStringLiteral("Form_Fo"));
+  FeluletEpites();
+  MuveletekKotese();
+  kornyezet_.Nyelv().SetFoAblak(this);
+  SetAblakCim(kornyezet_.Nyelv().AblakCim());
+
+  // The start-up steps, in order. The search table, the event guard and the
+  // Start/Stop texts come with the application context.
+  NyelvMenuEpites();
+  kornyezet_.Veletlen().OrabolVetes();
+  akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet);
+  QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
+  beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
+  NyelvMenuJeloles();
+  halozatiMod_ = 0;
+}
+
+TForm_Fo::~TForm_Fo() { kornyezet_.Nyelv().SetFoAblak(nullptr); }
+
+void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
+  ablakok_ = ablakok;
+  if (ablakok_.Kezelo != nullptr) {
+    TLepteto& lepteto = ablakok_.Kezelo->Lepteto();
+    lepteto.StartStop = [this] { StartStop(); };
+    lepteto.IdoKiirasa = [this](int32_t ido) {
+      if (ablakok_.Oko != nullptr) ablakok_.Oko->IdoKiirasa(ido);
+    };
+    ablakok_.Kezelo->HibaMiattLeallitas = [this] { StartStop(); };
+  }
+}
+
+// --- Layout -------------------------------------------------------------------
+
+void TForm_Fo::FeluletEpites() {
+  setMinimumSize(644, 137);
+  akciok_ = std::make_unique<TAkciok>(AkcioKep, this);
+  // Code-only actions still belong to the window, so that shortcuts work.
+  addActions(QList<QAction*>(akciok_->Mind().begin(), akciok_->Mind().end()));
+
+  auto* kozep = new QWidget(this);
+  auto* reteg = new QHBoxLayout(kozep);
+  reteg->setContentsMargins(0, 0, 0, 0);
+  reteg->setSpacing(0);
+  memServer_ = new QPlainTextEdit(kozep);
+  memServer_->setObjectName(QStringLiteral("Mem_Server"));
+  memServer_->setReadOnly(true);
+  memServer_->setFixedWidth(186);
+  memServer_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memServer_->hide();
+  mdi_ = new QMdiArea(kozep);
+  mdi_->setObjectName(QStringLiteral("MdiArea"));
+  reteg->addWidget(memServer_);
+  reteg->addWidget(mdi_, 1);
+  setCentralWidget(kozep);
+
+  MenukEpites();
+  EszkoztarakEpites();
+}
+
+void TForm_Fo::MenukEpites() {
+  auto* modCsoport = new QActionGroup(this);
+  for (const char* nev : {"Act_IndependentMode", "Act_ServerMode", "Act_ClientMode"}) {
+    modCsoport->addAction((*akciok_)[nev]);
+  }
+  for (const TMenuLeiras& m : MenuLeirasok()) {
+    QMenu* menu = menuBar()->addMenu(Qs(BeepitettSzoveg("c" + std::string(m.Nev))));
+    menu->setObjectName(Qs(m.Nev));
+    for (std::string_view elem : m.Elemek) {
+      if (elem == "|") {
+        menu->addSeparator();
+      } else {
+        menu->addAction((*akciok_)[elem]);
+      }
+    }
+    menuk_.emplace(std::string(m.Nev), menu);
+  }
+  nyelvMenu_ = menuBar()->addMenu(QStringLiteral("Language"));
+  nyelvMenu_->setObjectName(QStringLiteral("MM_Language"));
+  menuk_.emplace("MM_Language", nyelvMenu_);
+  QMenu* sugo = menuBar()->addMenu(Qs(BeepitettSzoveg("cMM_Sugo")));
+  sugo->setObjectName(QStringLiteral("MM_Sugo"));
+  sugo->addAction((*akciok_)["Act_Sugo"]);
+  sugo->addAction((*akciok_)["Act_Nevjegy"]);
+  menuk_.emplace("MM_Sugo", sugo);
+  // Created, but no operation shows them.
+  menuk_.at("MM_Mod")->menuAction()->setVisible(false);
+  sugo->menuAction()->setVisible(false);
+}
+
+void TForm_Fo::EszkoztarakEpites() {
+  // The toolbar button of a new ecosystem carries its own short caption.
+  (*akciok_)["Act_UjOkoszisztema"]->setIconText(QStringLiteral("Új ökosz."));
+  for (const TMenuLeiras& t : EszkoztarLeirasok()) {
+    if (t.Nev == "ToolB_Ablakok") addToolBarBreak();
+    QToolBar* tb = addToolBar(Qs(t.Nev));
+    tb->setObjectName(Qs(t.Nev));
+    tb->setIconSize(QSize(24, 24));
+    for (std::string_view elem : t.Elemek) {
+      if (elem == "|") {
+        tb->addSeparator();
+        continue;
+      }
+      tb->addAction((*akciok_)[elem]);
+      if (elem == "Act_UjOkoszisztema") {
+        if (auto* gomb = qobject_cast<QToolButton*>(tb->widgetForAction((*akciok_)[elem]))) {
+          gomb->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
+      }
+    }
+  }
+}
+
+void TForm_Fo::NyelvMenuEpites() {
+  nyelvFajlok_ = NyelvFajlokListazasa(kornyezet_.ProgramKonyvtar());
+  nyelvCsoport_ = new QActionGroup(this);
+  for (const std::string& fajl : nyelvFajlok_) {
+    QAction* a = nyelvMenu_->addAction(QString::fromStdString(NyelvMenuFelirat(fajl)));
+    a->setCheckable(true);
+    nyelvCsoport_->addAction(a);
+    connect(a, &QAction::triggered, this, [this, fajl] {
+      Vedett(kornyezet_.Modalis(), this, [this, &fajl] { kornyezet_.Nyelv().NyelvBetoltese(fajl); });
+      NyelvMenuJeloles();
+    });
+  }
+}
+
+void TForm_Fo::NyelvMenuJeloles() {
+  const QList<QAction*> elemek = nyelvMenu_->actions();
+  for (qsizetype i = 0; i < elemek.size(); ++i) {
+    elemek[i]->setChecked(nyelvFajlok_[static_cast<size_t>(i)] == kornyezet_.Nyelv().AktualisNyelv());
+  }
+}
+
+QMenu* TForm_Fo::Menu(std::string_view nev) const {
+  auto it = menuk_.find(nev);
+  return it == menuk_.end() ? nullptr : it->second;
+}
+
+QString TForm_Fo::Konyvtar(std::string_view nev) const {
+  return QString::fromStdString((kornyezet_.ProgramKonyvtar() / nev).string());
+}
+
+// --- Language -------------------------------------------------------------------
+
+std::string TForm_Fo::Felirat(std::string_view komponens) const {
+  if (QMenu* m = Menu(komponens)) return m->title().toStdString();
+  if (akciok_->Van(komponens)) return (*akciok_)[komponens]->text().toStdString();
+  return {};
+}
+
+void TForm_Fo::SetFelirat(std::string_view komponens, const std::string& szoveg) {
+  if (QMenu* m = Menu(komponens)) {
+    m->setTitle(QString::fromStdString(szoveg));
+  } else if (akciok_->Van(komponens)) {
+    (*akciok_)[komponens]->setText(QString::fromStdString(szoveg));
+  }
+}
+
+std::string TForm_Fo::Tipp(std::string_view komponens) const {
+  if (!akciok_->Van(komponens)) return {};
+  return (*akciok_)[komponens]->toolTip().toStdString();
+}
+
+void TForm_Fo::SetTipp(std::string_view komponens, const std::string& szoveg) {
+  if (!akciok_->Van(komponens)) return;
+  QAction* a = (*akciok_)[komponens];
+  a->setToolTip(QString::fromStdString(szoveg));
+  a->setStatusTip(a->toolTip());
+}
+
+void TForm_Fo::SetAblakCim(const std::string& cim) { setWindowTitle(QString::fromStdString(cim)); }
+
+// --- Closing ---------------------------------------------------------------------
+
+void TForm_Fo::closeEvent(QCloseEvent* esemeny) {
+  if (!bezarva_) {
+    bezarva_ = true;
+    if (auto hiba = beallitasok_.BeallitasokIrasa(kornyezet_.Nyelv())) {
+      kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Informacio,
+                                  QStringLiteral("Zelvaris"), QString::fromStdString(*hiba));
+    }
+    emit Bezarva();
+  }
+  esemeny->accept();
+}
+
+// --- Actions ---------------------------------------------------------------------
+
+void TForm_Fo::Kot(std::string_view akcio, void (TForm_Fo::*muvelet)()) {
+  akciok_->Muvelet(akcio, [this, muvelet] {
+    Vedett(kornyezet_.Modalis(), this, [this, muvelet] { (this->*muvelet)(); });
+  });
+}
+
+void TForm_Fo::MuveletekKotese() {
+  Kot("Act_UjOkoszisztema", &TForm_Fo::UjOkoszisztema);
+  akciok_->Muvelet("Act_UjOkoszisztemaBeallitas", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] { UjOkoszisztemaBeallitas(); });
+  });
+  Kot("Act_Alkalmaz", &TForm_Fo::Alkalmaz);
+  Kot("Act_StartStop", &TForm_Fo::StartStop);
+  Kot("Act_Tovabb", &TForm_Fo::Tovabb);
+  Kot("Act_DegPermetezes", &TForm_Fo::DegPermetezes);
+  Kot("Act_PerPermetezes", &TForm_Fo::PerPermetezes);
+  Kot("Act_Atmeretez", &TForm_Fo::Atmeretez);
+  Kot("Act_Rajzolhat", &TForm_Fo::Rajzolhat);
+  Kot("Act_OkoCfgMegnyitas", &TForm_Fo::OkoCfgMegnyitas);
+  Kot("Act_OkoCfgMentes", &TForm_Fo::OkoCfgMentes);
+  Kot("Act_OkoPillMegnyitas", &TForm_Fo::OkoPillMegnyitas);
+  Kot("Act_OkoPillMentes", &TForm_Fo::OkoPillMentes);
+
+  auto egyszeru = [this](std::string_view nev, void (TOkoszisztema::*muvelet)()) {
+    akciok_->Muvelet(nev, [this, muvelet] {
+      Vedett(kornyezet_.Modalis(), this, [this, muvelet] { (kornyezet_.Okoszisztema().*muvelet)(); });
+    });
+  };
+  egyszeru("Act_AllatFajUrit", &TOkoszisztema::AllatFajUrit);
+  egyszeru("Act_NovenyFajUrit", &TOkoszisztema::NovenyFajUrit);
+  egyszeru("Act_OkoUrit", &TOkoszisztema::OkoUrit);
+  egyszeru("Act_Tisztit", &TOkoszisztema::Tisztit);
+  egyszeru("Act_Gyogyit", &TOkoszisztema::Gyogyit);
+
+  akciok_->Muvelet("Act_KezelotElorehoz", [this] { Elorehoz(ablakok_.Kezelo); });
+  akciok_->Muvelet("Act_KijelzotElorehoz", [this] { Elorehoz(ablakok_.Kijelzes); });
+  akciok_->Muvelet("Act_TerkepetElorehoz", [this] { Elorehoz(ablakok_.Tkp); });
+  akciok_->Muvelet("Act_NagyitotElorehoz", [this] { Elorehoz(ablakok_.Ngy); });
+  akciok_->Muvelet("Act_OszElorehoz", [this] { Elorehoz(ablakok_.Oko); });
+  akciok_->Muvelet("Act_PermetetElorehoz", [this] { Elorehoz(ablakok_.Permetek); });
+  akciok_->Muvelet("Act_AllatokTeljesetElorehoz", [this] { Elorehoz(ablakok_.AllatTeljes); });
+  akciok_->Muvelet("Act_NovenyeketElorehoz", [this] { novenyFormLista_.MindetElorehoz(); });
+  akciok_->Muvelet("Act_AllatokatElorehoz", [this] { allatFormLista_.MindetElorehoz(); });
+  akciok_->Muvelet("Act_GrafikonokatElorehoz", [this] { grafikonFormLista_.MindetElorehoz(); });
+  akciok_->Muvelet("Act_OsszesNovenyfajAblakotBezar", [this] { novenyFormLista_.MindetBezar(); });
+  akciok_->Muvelet("Act_OsszesAllatfajAblakotBezar", [this] { allatFormLista_.MindetBezar(); });
+  akciok_->Muvelet("Act_OsszesGrafikonAblakotBezar", [this] { grafikonFormLista_.MindetBezar(); });
+
+  akciok_->Muvelet("Act_EngKezdet", [this] { akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet); });
+  akciok_->Muvelet("Act_EngNemBeallitott",
+                   [this] { akciok_->AllapotBeallitasa(TEngedelyAllapot::NemBeallitott); });
+  akciok_->Muvelet("Act_EngBeallitott",
+                   [this] { akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott); });
+}
+
+void TForm_Fo::Elorehoz(QWidget* ablak) {
+  if (ablak == nullptr) return;
+  ablak->show();
+  ablak->raise();
+  ablak->activateWindow();
+}
+
+void TForm_Fo::UjOkoszisztema() {
+  if (ablakok_.UjOkoszisztema == nullptr) return;
+  TForm_UjOkoszisztema& d = *ablakok_.UjOkoszisztema;
+  if (kornyezet_.Modalis().Dialogus(d) != QDialog::Accepted) return;
+  UjOkoszisztemaBeallitas();
+  kornyezet_.Okoszisztema().Atmeretez(d.Ertek());
+  AblakokFrissitese();
+}
+
+void TForm_Fo::UjOkoszisztemaBeallitas(std::unique_ptr<TOkoszisztema> uj) {
+  allatFormLista_.Urites();
+  novenyFormLista_.Urites();
+  if (ablakok_.AllatTeljes != nullptr) ablakok_.AllatTeljes->PanelekTorlese();
+  grafikonFormLista_.Urites();
+  korfaFormLista_.Urites();
+  if (ablakok_.Goc != nullptr) ablakok_.Goc->Urites();
+  if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->Urites();
+  if (ablakok_.Permetek != nullptr) ablakok_.Permetek->Urites();
+
+  kornyezet_.Nyelv().StartStopMegallitva();
+  akciok_->SetKep("Act_StartStop", kKepStart);
+  if (ablakok_.Kezelo != nullptr) ablakok_.Kezelo->Megallitas();
+
+  kornyezet_.OkoszisztemaCsere(uj ? std::move(uj) : kornyezet_.UjOkoszisztema());
+  // A new world has its own time; the old one's would mislead.
+  if (ablakok_.Oko != nullptr) ablakok_.Oko->IdoKiirasa(kornyezet_.Okoszisztema().Ido);
+
+  akciok_->AllapotBeallitasa(TEngedelyAllapot::NemBeallitott);
+  Elorehoz(ablakok_.Kezelo);
+  Elorehoz(ablakok_.Oko);
+}
+
+void TForm_Fo::AblakokFrissitese() {
+  const int32_t l = kornyezet_.Okoszisztema().L();
+  if (ablakok_.Oko != nullptr) ablakok_.Oko->OldalhosszKiirasa(l);
+  if (ablakok_.Atmeretez != nullptr) ablakok_.Atmeretez->SetErtek(l);
+  FajBejegyzes();
+  if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->Frissites();
+}
+
+// Every plant species, then every animal species, in the windows' lists.
+void TForm_Fo::FajBejegyzes() {
+  if (ablakok_.Goc == nullptr) return;
+  const TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  for (int32_t i = 0; i < oko.NovenyFajokSzama(); ++i) {
+    ablakok_.Goc->NovenyFajHozzaadasa(QString::fromStdString(oko.NovenyFaj(i).MegjelenitettNev()));
+  }
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) {
+    ablakok_.Goc->AllatFajHozzaadasa(QString::fromStdString(oko.AllatFaj(i).MegjelenitettNev()));
+  }
+}
+
+void TForm_Fo::Alkalmaz() {
+  if (kornyezet_.Nyelv().Fut()) StartStop();
+  TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  const std::vector<THiany> hianyok = oko.Alkalmaz();
+  oko.Benepesit = true;
+  akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott);
+  TerkepEsNagyitoMutatasa();
+  if (hianyok.empty()) return;
+  QString szoveg = QStringLiteral("Nem fért el minden kezdő egyed; a faj egyedszáma a kért helyett:");
+  for (const THiany& h : hianyok) {
+    const std::string nev =
+        h.Allat ? oko.AllatFaj(h.FajId).MegjelenitettNev() : oko.NovenyFaj(h.FajId).MegjelenitettNev();
+    szoveg += QStringLiteral("\n%1: %2 (kért: %3)")
+                  .arg(QString::fromStdString(nev))
+                  .arg(h.Elhelyezett)
+                  .arg(h.Kert);
+  }
+  kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Figyelmeztetes,
+                              QStringLiteral("Zelvaris"), szoveg);
+}
+
+void TForm_Fo::TerkepEsNagyitoMutatasa() {
+  if (ablakok_.Tkp != nullptr) {
+    ablakok_.Tkp->TerkepMeretezes();
+    Elorehoz(ablakok_.Tkp);
+  }
+  if (ablakok_.Ngy != nullptr) {
+    ablakok_.Ngy->NagyitoMeretezes();
+    Elorehoz(ablakok_.Ngy);
+  }
+  if (terkepElhelyezve_ || ablakok_.Tkp == nullptr || ablakok_.Ngy == nullptr || ablakok_.Oko == nullptr) return;
+  // The first time they appear, the map and the magnifier line up to the right
+  // of the information window.
+  terkepElhelyezve_ = true;
+  const QScreen* kepernyo = ablakok_.Tkp->screen();
+  if (kepernyo == nullptr) return;
+  const QRect terulet = kepernyo->availableGeometry();
+  const int cimsor = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  ablakok_.Tkp->move(JobbraMellette(ablakok_.Oko->frameGeometry(), ablakok_.Tkp->frameSize(), terulet, cimsor));
+  ablakok_.Ngy->move(JobbraMellette(ablakok_.Tkp->frameGeometry(), ablakok_.Ngy->frameSize(), terulet, cimsor));
+}
+
+void TForm_Fo::StartStop() {
+  TForm_Kezelo* kezelo = ablakok_.Kezelo;
+  if (kornyezet_.Nyelv().StartStopValtas()) {
+    akciok_->SetEngedelyezett("Act_Tovabb", false);
+    if (kezelo != nullptr) kezelo->Inditas();
+    akciok_->SetKep("Act_StartStop", kKepStop);
+  } else {
+    if (kezelo != nullptr) kezelo->Megallitas();
+    akciok_->SetEngedelyezett("Act_Tovabb", true);
+    akciok_->SetKep("Act_StartStop", kKepStart);
+  }
+}
+
+void TForm_Fo::Tovabb() {
+  if (ablakok_.Kezelo == nullptr || kornyezet_.Nyelv().Fut()) return;
+  akciok_->SetEngedelyezett("Act_Tovabb", false);
+  ablakok_.Kezelo->Lepteto().Tovabb(ablakok_.Kezelo->Ennyit());
+}
+
+void TForm_Fo::DegPermetezes() { kornyezet_.Okoszisztema().DegPermetezes(); }
+void TForm_Fo::PerPermetezes() { kornyezet_.Okoszisztema().PerPermetezes(); }
+
+void TForm_Fo::Atmeretez() {
+  if (ablakok_.Atmeretez == nullptr) return;
+  TForm_Atmeretez& d = *ablakok_.Atmeretez;
+  if (kornyezet_.Modalis().Dialogus(d) != QDialog::Accepted) return;
+  TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  oko.Atmeretez(d.Ertek());
+  if (ablakok_.Oko != nullptr) ablakok_.Oko->OldalhosszKiirasa(oko.L());
+  if (ablakok_.Tkp != nullptr) ablakok_.Tkp->TerkepMeretezes();
+}
+
+void TForm_Fo::Rajzolhat() {
+  kornyezet_.Okoszisztema().SetRajzolhat((*akciok_)["Act_Rajzolhat"]->isChecked());
+}
+
+// --- Files -------------------------------------------------------------------------
+
+void TForm_Fo::FajlMegnyitasa(const std::filesystem::path& fajl) {
+  if (PontosKiterjesztes(fajl, kOkoPillKiterjesztes)) {
+    OkoPillMegnyitasa(fajl);
+  } else if (PontosKiterjesztes(fajl, kOkoCfgKiterjesztes)) {
+    OkoCfgMegnyitasa(fajl);
+  } else {
+    throw TFajlHiba(fajl, "csak .okocfg és .okopill fájl nyitható meg");
+  }
+}
+
+void TForm_Fo::OkoCfgMegnyitasa(const std::filesystem::path& fajl) {
+  if (!PontosKiterjesztes(fajl, kOkoCfgKiterjesztes)) {
+    throw TFajlHiba(fajl, "a konfiguráció kiterjesztése .okocfg kell legyen");
+  }
+  std::unique_ptr<TOkoszisztema> uj =
+      OkoCfgBetoltese(fajl, kornyezet_.Veletlen(), kornyezet_.Tabla());
+  UjOkoszisztemaBeallitas(std::move(uj));
+  kornyezet_.Nyelv().SetCimElotag(fajl.filename().string() + " - ");
+  AblakokFrissitese();
+  akciok_->AllapotBeallitasa(TEngedelyAllapot::NemBeallitott);
+}
+
+void TForm_Fo::OkoPillMegnyitasa(const std::filesystem::path& fajl) {
+  if (!PontosKiterjesztes(fajl, kOkoPillKiterjesztes)) {
+    throw TFajlHiba(fajl, "a pillanatkép kiterjesztése .okopill kell legyen");
+  }
+  std::unique_ptr<TOkoszisztema> uj =
+      OkoPillBetoltese(fajl, kornyezet_.Veletlen(), kornyezet_.Tabla());
+  UjOkoszisztemaBeallitas(std::move(uj));
+  kornyezet_.Nyelv().SetCimElotag(fajl.filename().string() + " - ");
+  // The loaded world is built: what the apply action does after building.
+  kornyezet_.Okoszisztema().Benepesit = true;
+  akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott);
+  TerkepEsNagyitoMutatasa();
+  AblakokFrissitese();
+}
+
+void TForm_Fo::OkoCfgMegnyitas() {
+  const QString fajl = kornyezet_.Modalis().FajlMegnyitas(this, kMegnyitasCim, Konyvtar("okocfg"), kOkoCfgSzuro);
+  if (fajl.isEmpty()) return;
+  OkoCfgMegnyitasa(Utvonal(fajl));
+}
+
+void TForm_Fo::OkoPillMegnyitas() {
+  const QString fajl =
+      kornyezet_.Modalis().FajlMegnyitas(this, kMegnyitasCim, Konyvtar("okopill"), kOkoPillSzuro);
+  if (fajl.isEmpty()) return;
+  OkoPillMegnyitasa(Utvonal(fajl));
+}
+
+// The name to save under, with its extension; empty when the user cancelled
+// or declined to replace a file the added extension would overwrite.
+std::filesystem::path TForm_Fo::MentesiNev(const QString& cim, std::string_view konyvtar,
+                                           const QString& szuro, std::string_view kiterjesztes) {
+  const QString valasztott = kornyezet_.Modalis().FajlMentes(this, cim, Konyvtar(konyvtar), szuro);
+  if (valasztott.isEmpty()) return {};
+  const std::filesystem::path nev = Utvonal(valasztott);
+  if (PontosKiterjesztes(nev, kiterjesztes)) return nev;
+  std::filesystem::path teljes = nev;
+  teljes += std::string(kiterjesztes);
+  std::error_code hiba;
+  if (std::filesystem::exists(teljes, hiba) &&
+      !kornyezet_.Modalis().IgenNem(this, cim,
+                                    QStringLiteral("%1 már létezik. Felülírja?")
+                                        .arg(QString::fromStdString(teljes.filename().string())))) {
+    return {};
+  }
+  return teljes;
+}
+
+void TForm_Fo::OkoCfgMentes() {
+  const auto fajl = MentesiNev(kMentesCim, "okocfg", kOkoCfgSzuro, kOkoCfgKiterjesztes);
+  if (fajl.empty()) return;
+  OkoCfgMentese(kornyezet_.Okoszisztema(), fajl);
+}
+
+void TForm_Fo::OkoPillMentes() {
+  const auto fajl = MentesiNev(kMentesCim, "okopill", kOkoPillSzuro, kOkoPillKiterjesztes);
+  if (fajl.empty()) return;
+  OkoPillMentese(kornyezet_.Okoszisztema(), fajl);
+}
+
+}  // namespace zelvaris
