@@ -18,8 +18,18 @@ void TKepVaszon::MeretIgazitas() {
 
 void TKepVaszon::paintEvent(QPaintEvent* esemeny) {
   QPainter festo(this);
-  const QRect terulet = esemeny->rect() & kep_.rect();
-  if (!terulet.isEmpty()) festo.drawImage(terulet.topLeft(), kep_, terulet);
+  // A few scattered changes are copied piece by piece; many, as one rectangle.
+  constexpr int kLegtobbDarab = 64;
+  const QRegion& terulet = esemeny->region();
+  auto masol = [&](const QRect& r) {
+    const QRect t = r & kep_.rect();
+    if (!t.isEmpty()) festo.drawImage(t.topLeft(), kep_, t);
+  };
+  if (terulet.rectCount() <= kLegtobbDarab) {
+    for (const QRect& r : terulet) masol(r);
+  } else {
+    masol(terulet.boundingRect());
+  }
   Fedes(festo);
 }
 

@@ -130,6 +130,7 @@ void TTerkepRajzolo::RajzolasKezdete(bool mindet) {
   // bits() detaches once here, so the pointers stay valid for the whole pass.
   terkepBitek_ = terkep_.isNull() ? nullptr : reinterpret_cast<QRgb*>(terkep_.bits());
   terkepSor_ = terkep_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  terkepOldal_ = terkep_.width();
   nagyitoBitek_ = nagyito_.isNull() ? nullptr : reinterpret_cast<QRgb*>(nagyito_.bits());
   nagyitoSor_ = nagyito_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   vanNagyito_ = false;
@@ -152,8 +153,7 @@ void TTerkepRajzolo::RajzolasVege() {
 }
 
 void TTerkepRajzolo::TerkepPont(int64_t oszlop, int64_t sor, TSzin szin) {
-  if (terkepBitek_ == nullptr || oszlop < 0 || sor < 0 || oszlop >= terkep_.width() || sor >= terkep_.height())
-    return;
+  if (terkepBitek_ == nullptr || oszlop < 0 || sor < 0 || oszlop >= terkepOldal_ || sor >= terkepOldal_) return;
   QRgb& pont = terkepBitek_[sor * terkepSor_ + oszlop];
   const QRgb uj = KepPont(szin);
   if (pont == uj) return;

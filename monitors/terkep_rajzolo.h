@@ -60,6 +60,7 @@ class TTerkepRajzolo : public QObject, public TRajzolo {
   // Valid between RajzolasKezdete and RajzolasVege.
   QRgb* terkepBitek_ = nullptr;
   qsizetype terkepSor_ = 0;  // pixels per scan line
+  int64_t terkepOldal_ = 0;
   QRgb* nagyitoBitek_ = nullptr;
   qsizetype nagyitoSor_ = 0;
   bool mindet_ = false;

@@ -1,7 +1,8 @@
 // Costs of drawing the world: a full redraw of a side-2000 map, passes after
 // changes of the same number of cells on a small and a large map, and the
 // meadow's steps per second on the fastest timer with drawing on and off.
-// With "--kepek DIR" it also saves the meadow's map and magnifier as PNG.
+// With "--kepek DIR" it saves the meadow's map and magnifier as PNG instead;
+// with "--ret" it runs only the meadow with drawing on (for a profiler).
 
 #include <QApplication>
 #include <QDir>
@@ -89,18 +90,49 @@ struct TAblakok {
   }
 };
 
-double TeljesUjrarajzolas(TAblakok& a) {
+// A sink that draws nothing: what the world's own walk over the cells costs.
+class TUresRajzolo : public TRajzolo {
+ public:
+  void KepekUjraepitese(int64_t, bool) override {}
+  void RajzolasKezdete(bool) override {}
+  void RajzolasVege() override {}
+  void TerkepPont(int64_t, int64_t, TSzin) override {}
+  void NagyitoNegyzet(int32_t, int32_t, TSzin, bool, int32_t, TSzin) override {}
+};
+
+struct TUjrarajzolas {
+  double ablakokkal = 0;  // into the images, with the windows repainting
+  double uresRajzoloval = 0;
+};
+
+TUjrarajzolas TeljesUjrarajzolas(TAblakok& a) {
   TOkoszisztema& oko = a.Vilag(2000, 25.0);
   constexpr int kor = 10;
+  TUjrarajzolas eredmeny;
   QElapsedTimer ora;
   ora.start();
+  for (int i = 0; i < kor; ++i) {
+    oko.Ujrarajzol();
+    QApplication::processEvents();
+  }
+  eredmeny.ablakokkal = static_cast<double>(ora.nsecsElapsed()) / kor / 1e6;
+  TUresRajzolo ures;
+  oko.RajzoloBeallitasa(&ures);
+  ora.restart();
   for (int i = 0; i < kor; ++i) oko.Ujrarajzol();
-  return static_cast<double>(ora.nsecsElapsed()) / kor / 1e6;
+  eredmeny.uresRajzoloval = static_cast<double>(ora.nsecsElapsed()) / kor / 1e6;
+  oko.RajzoloBeallitasa(&a.terkep.Rajzolo());
+  return eredmeny;
 }
 
-// A drawing pass after `db` animals appeared in scattered cells, with the
-// repaint it causes; microseconds.
-double Reszleges(TAblakok& a, int32_t oldal, int32_t db) {
+// A drawing pass after `db` animals appeared in scattered cells, and the
+// repaint of the windows it causes; microseconds.
+struct TReszleges {
+  double rajzolas = 0;
+  double ujrafestes = 0;
+};
+
+TReszleges Reszleges(TAblakok& a, int32_t oldal, int32_t db) {
   TOkoszisztema& oko = a.Vilag(oldal, 0.0);
   TVeletlen& v = oko.Veletlen();
   int32_t elhelyezett = 0;
@@ -110,11 +142,15 @@ double Reszleges(TAblakok& a, int32_t oldal, int32_t db) {
     oko.AllatLetrehozasa(0, sor, oszlop, TLetrehozas::Felnott);
     ++elhelyezett;
   }
+  TReszleges eredmeny;
   QElapsedTimer ora;
   ora.start();
   oko.Rajzol();
+  eredmeny.rajzolas = static_cast<double>(ora.nsecsElapsed()) / 1e3;
+  ora.restart();
   QApplication::processEvents();
-  return static_cast<double>(ora.nsecsElapsed()) / 1e3;
+  eredmeny.ujrafestes = static_cast<double>(ora.nsecsElapsed()) / 1e3;
+  return eredmeny;
 }
 
 // Steps per second with the fastest timer (1 ms) driving the steps.
@@ -134,6 +170,24 @@ double Lepesek(TAblakok& a, bool rajzol, int lepesek) {
   idozito.start();
   hurok.exec();
   return lepesek / (static_cast<double>(ora.nsecsElapsed()) / 1e9);
+}
+
+// How many cells one meadow step marks changed, on average over 50 steps.
+double ValtozottCellak(TAblakok& a) {
+  TOkoszisztema& oko = a.Vilag(300, 1.0);
+  for (int i = 0; i < 50; ++i) oko.Lepes();
+  oko.SetRajzolhat(false);
+  constexpr int kor = 50;
+  int64_t osszesen = 0;
+  for (int i = 0; i < kor; ++i) {
+    oko.Lepes();
+    for (int32_t sor = 0; sor < oko.L(); ++sor)
+      for (int32_t oszlop = 0; oszlop < oko.L(); ++oszlop) osszesen += oko.Valtozott(sor, oszlop) ? 1 : 0;
+    // Drawing clears the marks for the next count.
+    oko.SetRajzolhat(true);
+    oko.SetRajzolhat(false);
+  }
+  return static_cast<double>(osszesen) / kor;
 }
 
 void Kepek(TAblakok& a, const QString& konyvtar) {
@@ -158,10 +212,21 @@ int main(int argc, char** argv) {
     Kepek(ablakok, argumentumok[kepekHelye + 1]);
     return 0;
   }
-  std::printf("full-redraw-2000: %.1f ms\n", TeljesUjrarajzolas(ablakok));
-  std::printf("pass-1000-changed-cells-300: %.0f us\n", Reszleges(ablakok, 300, 1000));
-  std::printf("pass-1000-changed-cells-2000: %.0f us\n", Reszleges(ablakok, 2000, 1000));
+  const TUjrarajzolas teljes = TeljesUjrarajzolas(ablakok);
+  if (argumentumok.contains(QStringLiteral("--ret"))) {
+    // Only the meadow with drawing on, for a profiler.
+    std::printf("meadow-steps-per-s-drawing: %.0f\n", Lepesek(ablakok, true, 2000));
+    return 0;
+  }
+  std::printf("full-redraw-2000: %.1f ms\n", teljes.ablakokkal);
+  std::printf("full-redraw-2000-empty-sink: %.1f ms\n", teljes.uresRajzoloval);
+  for (int32_t oldal : {300, 2000}) {
+    const TReszleges r = Reszleges(ablakok, oldal, 1000);
+    std::printf("pass-1000-changed-cells-%d: %.0f us\n", oldal, r.rajzolas);
+    std::printf("repaint-1000-changed-cells-%d: %.0f us\n", oldal, r.ujrafestes);
+  }
   std::printf("meadow-steps-per-s-drawing: %.0f\n", Lepesek(ablakok, true, 1000));
   std::printf("meadow-steps-per-s-no-drawing: %.0f\n", Lepesek(ablakok, false, 1000));
+  std::printf("meadow-changed-cells-per-step: %.0f cells\n", ValtozottCellak(ablakok));
   return 0;
 }
