@@ -100,6 +100,8 @@ void TForm_Kezelo::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   setWindowTitle(QString::fromStdString(tabla.Szoveg("ccForm_Kezelo")));
   timer_->SetCaption(QString::fromStdString(tabla.Szoveg("ccPnx_Timer1")));
   lblIdo_->setText(QString::fromStdString(tabla.Szoveg("ccLbl_Ido")));
+  // Longer texts of another language must not be cut off.
+  resize(size().expandedTo(sizeHint()));
 }
 
 int32_t TForm_Kezelo::Ennyit() const {
