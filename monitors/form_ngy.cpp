@@ -19,6 +19,11 @@ TForm_Ngy::TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget
   connect(&rajzolo, &TTerkepRajzolo::KepekUjraepultek, vaszon_, &TKepVaszon::MeretIgazitas);
   connect(&rajzolo, &TTerkepRajzolo::NagyitoValtozott, vaszon_,
           [this](const QRegion& terulet) { vaszon_->update(terulet); });
+  // The images belong to the map window; without it there is nothing to show.
+  connect(&terkep_, &QObject::destroyed, this, [this] {
+    delete vaszon_;
+    vaszon_ = nullptr;
+  });
   SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
 }
 

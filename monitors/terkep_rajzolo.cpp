@@ -119,7 +119,13 @@ void TTerkepRajzolo::KepekUjraepitese(int64_t oldal, bool uj) {
   csempeOszlopok_ = terkep_.isNull() ? 0 : (oldal + kCsempe - 1) / kCsempe;
   csempeJelek_.assign(static_cast<size_t>(csempeOszlopok_ * csempeOszlopok_), 0);
   csempek_.clear();
-  if (uj || nagyito_.isNull()) nagyito_ = UresKep(kNagyitoOldal);
+  // After a resize the frame may lie partly outside the world; those squares
+  // are never drawn again, so nothing of the old world may stay on them.
+  if (uj || nagyito_.isNull()) {
+    nagyito_ = UresKep(kNagyitoOldal);
+  } else {
+    nagyito_.fill(Qt::black);
+  }
   negyzetJelek_.assign(static_cast<size_t>(kKeret * kKeret), 0);
   negyzetek_.clear();
   emit KepekUjraepultek(uj);

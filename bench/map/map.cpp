@@ -198,7 +198,13 @@ void Kepek(TAblakok& a, const QString& konyvtar) {
   QDir().mkpath(konyvtar);
   a.terkep.grab().save(konyvtar + "/terkep.png");
   a.nagyito.grab().save(konyvtar + "/nagyito.png");
-  a.terkep.Rajzolo().NagyitoKep().save(konyvtar + "/nagyito_kep.png");
+  for (int32_t i = 0; i < oko.NovenyFajokSzama(); ++i)
+    a.goc.NovenyFajHozzaadasa(QString::fromStdString(oko.NovenyFaj(i).MegjelenitettNev()));
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i)
+    a.goc.AllatFajHozzaadasa(QString::fromStdString(oko.AllatFaj(i).MegjelenitettNev()));
+  a.goc.SetNovenyOldal(false);
+  a.goc.adjustSize();
+  a.goc.grab().save(konyvtar + "/goc.png");
 }
 
 }  // namespace

@@ -284,6 +284,24 @@ class FormTkpTest : public QObject {
     QVERIFY(terkep.width() <= kepernyo.width() && terkep.height() <= kepernyo.height());
   }
 
+  // The map window owns the sink and its images; closing it first leaves
+  // neither the world nor the magnifier pointing at them.
+  void TerkepElobbSzunikMeg() {
+    TAlkalmazasKornyezet kornyezet(ZELVARIS_SOURCE_DIR);
+    TForm_Goc goc(kornyezet);
+    auto terkep = std::make_unique<TForm_Tkp>(kornyezet, goc);
+    TForm_Ngy nagyito(kornyezet, *terkep);
+    nagyito.show();
+    kornyezet.Okoszisztema().Atmeretez(60);
+    kornyezet.Okoszisztema().Alkalmaz();
+    terkep.reset();
+    nagyito.repaint();
+    kornyezet.Okoszisztema().UjAllatFaj("x");
+    kornyezet.Okoszisztema().AllatLetrehozasa(0, 1, 1, TLetrehozas::Felnott);
+    kornyezet.Okoszisztema().Ujrarajzol();
+    QVERIFY(nagyito.findChild<QWidget*>(QStringLiteral("NagyitoKep")) == nullptr);
+  }
+
   void OkoszisztemaCsere() {
     TAblakok a(100);
     a.Oko().AllatLetrehozasa(0, 5, 5, TLetrehozas::Felnott);

@@ -283,10 +283,17 @@ class TerkepRajzoloTest : public QObject {
     // The frame kept its place (20, 20), so the animal's square is still there.
     QVERIFY(v.BelsoCsak(35, 35, {FeketeSzin, Piros}));
     QVERIFY(!v.BelsoCsak(35, 35, {FeketeSzin}));
+    // Shrinking under the frame: its squares outside the world show nothing
+    // of the cells that are gone.
+    v.oko.Atmeretez(50);
+    QVERIFY(v.BelsoCsak(35, 35, {FeketeSzin}));
+    QCOMPARE(v.Nagyito(35, 35, 0, 0), KepPont(FeketeSzin));
+    QCOMPARE(v.Nagyito(0, 0, 0, 0), KepPont(SzurkeSzin));
     v.oko.Alkalmaz();
-    QCOMPARE(ujra.count(), 2);
-    QCOMPARE(ujra.at(1).at(0).toBool(), true);
-    QCOMPARE(v.Terkep(55, 55), KepPont(FeketeSzin));
+    QCOMPARE(ujra.count(), 3);
+    QCOMPARE(ujra.at(2).at(0).toBool(), true);
+    QCOMPARE(v.rajzolo.TerkepKep().size(), QSize(50, 50));
+    QVERIFY(SzurkeKeret(v, 35, 35));
     v.rajzolo.Urites();
     QVERIFY(v.rajzolo.TerkepKep().isNull());
     // Drawing into emptied images is harmless.
