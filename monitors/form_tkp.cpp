@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "monitors/form_goc.h"
 #include "monitors/terkep_vaszon.h"
@@ -121,8 +122,13 @@ void TForm_Tkp::JobbGombNyomas(QPoint pont, Qt::KeyboardModifiers modositok) {
   }
   // The dialog's values go into the chosen species even when nothing is placed.
   oko.GocFaj = -1;
-  const auto egyedszam = static_cast<int32_t>(goc_.Egyedszam());
-  const auto ritkitas = static_cast<int32_t>(goc_.Ritkitas());
+  // A field left with Enter may still hold more than a species stores.
+  auto tarolhato = [](int64_t v) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+  };
+  const int32_t egyedszam = tarolhato(goc_.Egyedszam());
+  const int32_t ritkitas = tarolhato(goc_.Ritkitas());
   const int noveny = goc_.KivalasztottNoveny();
   if (goc_.NovenyOldalAktiv() && oko.NovenyFajokSzama() > 0 && oko.VanNovenyFaj(noveny)) {
     oko.GocFajta = 1;

@@ -3,18 +3,21 @@
 // the dialog's species lists, window sizes and switching ecosystems.
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <functional>
+#include <limits>
 #include <memory>
 
 #include "monitors/form_goc.h"
 #include "monitors/form_ngy.h"
 #include "monitors/form_tkp.h"
 #include "monitors/terkep_vaszon.h"
+#include "widgets/spin_mezo.h"
 
 using namespace zelvaris;
 
@@ -203,6 +206,12 @@ class FormTkpTest : public QObject {
     a.Jobb(QPoint(50, 50));
     QCOMPARE(a.Oko().AllatFaj(1).Egyedek.Darab(), 0);
     QCOMPARE(a.Oko().AllatFaj(1).GocEgyedszam, 9);
+    // A number still being typed beyond what a species holds is stored at the limit.
+    a.goc.findChild<TSpinMezo*>(QStringLiteral("SpE_Ritkitas"))
+        ->findChild<QLineEdit*>()
+        ->setText(QStringLiteral("-5000000000"));
+    a.Jobb(QPoint(50, 50), Qt::ShiftModifier);
+    QCOMPARE(a.Oko().AllatFaj(1).GocRitkitas, std::numeric_limits<int32_t>::min());
     // An empty list: nothing is chosen, nothing placed.
     a.goc.Urites();
     a.Jobb(QPoint(50, 50), Qt::ControlModifier);
