@@ -163,6 +163,21 @@ class TFajlokTeszt : public QObject {
     QCOMPARE(p.Oko().L(), 66);
   }
 
+  // The example meadow as the program's first command opens it.
+  void PeldaRet() {
+    const std::filesystem::path ret = ZELVARIS_SOURCE_DIR "/data/okocfg/meadow.okocfg";
+    if (!std::filesystem::exists(ret)) QSKIP("no example meadow");
+    TTesztProgram p;
+    p.Fo().FajlMegnyitasa(ret);
+    QCOMPARE(p.Fo().windowTitle(), QStringLiteral("meadow.okocfg - Zelvaris"));
+    QVERIFY(p.Oko().NovenyFajokSzama() + p.Oko().AllatFajokSzama() > 0);
+    p.Futtat("Act_Alkalmaz");
+    p.Futtat("Act_Tovabb");
+    p.Program().Ablakok().Kezelo->Tikk();
+    QCOMPARE(p.Oko().Ido, 1);
+    QVERIFY(p.Modalis().Uzenetek.empty());
+  }
+
   void JobbraMelletteAKepernyon() {
     const QRect terulet(0, 0, 1000, 800);
     QCOMPARE(JobbraMellette(QRect(100, 50, 200, 100), QSize(300, 200), terulet, 20), QPoint(300, 50));
