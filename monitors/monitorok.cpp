@@ -1,2 +1,10 @@
-// The monitors layer: map and magnifier rendering, display settings, charts,
-// age pyramids and the sprays window.
+// The monitors layer, in short:
+// - terkep_rajzolo: the world's drawing sink; paints the map (one pixel per
+//   cell) and the magnifier (13 x 13 pixels per cell) into images and reports
+//   the parts that changed.
+// - kep_vaszon, terkep_vaszon: widgets that show an image; the map's adds the
+//   magnifier frame and the mouse.
+// - form_tkp, form_ngy, form_goc: the map and magnifier windows and the
+//   seed-point dialog.
+// - form_oko, form_kijelzes, form_permetek: the ecosystem information, the
+//   display settings and the sprays windows.
