@@ -169,7 +169,6 @@ class TOkoszisztema {
   void CellaUrites(int64_t cella);
   void MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const;
   int64_t BefogadoCellak(bool allat, int32_t faj) const;
-  void CellaRajzolasa(int64_t cella);
   bool NovenyLep(TNovenyFaj& faj, int32_t index);
   void AllatFelvetel();
   void NovenyFelvetel();

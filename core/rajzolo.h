@@ -21,6 +21,10 @@ class TRajzolo {
   virtual void RajzolasVege() = 0;
   // One map pixel: column (x), row (y), colour.
   virtual void TerkepPont(int64_t oszlop, int64_t sor, TSzin szin) = 0;
+  // A whole map row of a full redraw, columns 0..darab-1.
+  virtual void TerkepSor(int64_t sor, const TSzin* szinek, int64_t darab) {
+    for (int64_t oszlop = 0; oszlop < darab; ++oszlop) TerkepPont(oszlop, sor, szinek[oszlop]);
+  }
   // One magnifier square, in cells relative to the frame's top-left corner.
   // `nem` is the sex of the topmost shown animal (symbol drawn for 0, 1, 2
   // only); without an animal, vanAllat is false.

@@ -167,6 +167,17 @@ void TTerkepRajzolo::TerkepPont(int64_t oszlop, int64_t sor, TSzin szin) {
   if (!mindet_) TerkepCsempeJelolese(oszlop, sor);
 }
 
+void TTerkepRajzolo::TerkepSor(int64_t sor, const TSzin* szinek, int64_t darab) {
+  if (terkepBitek_ == nullptr || sor < 0 || sor >= terkepOldal_) return;
+  const int64_t n = std::min(darab, terkepOldal_);
+  QRgb* pontok = terkepBitek_ + sor * terkepSor_;
+  if (mindet_) {
+    for (int64_t oszlop = 0; oszlop < n; ++oszlop) pontok[oszlop] = KepPont(szinek[oszlop]);
+    return;
+  }
+  for (int64_t oszlop = 0; oszlop < n; ++oszlop) TerkepPont(oszlop, sor, szinek[oszlop]);
+}
+
 void TTerkepRajzolo::TerkepCsempeJelolese(int64_t oszlop, int64_t sor) {
   const int64_t csempe = (sor / kCsempe) * csempeOszlopok_ + oszlop / kCsempe;
   uint8_t& jel = csempeJelek_[static_cast<size_t>(csempe)];

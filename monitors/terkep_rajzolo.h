@@ -39,6 +39,7 @@ class TTerkepRajzolo : public QObject, public TRajzolo {
   void RajzolasKezdete(bool mindet) override;
   void RajzolasVege() override;
   void TerkepPont(int64_t oszlop, int64_t sor, TSzin szin) override;
+  void TerkepSor(int64_t sor, const TSzin* szinek, int64_t darab) override;
   void NagyitoNegyzet(int32_t oszlop, int32_t sor, TSzin hatter, bool vanAllat, int32_t nem,
                       TSzin allatSzin) override;
 
