@@ -21,6 +21,7 @@
 #include "monitors/form_oko.h"
 #include "monitors/form_permetek.h"
 #include "monitors/form_tkp.h"
+#include "net/mod_valto.h"
 #include "persistence/fajl_hiba.h"
 #include "persistence/fajlnevek.h"
 #include "persistence/konfiguracio.h"
@@ -116,10 +117,11 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
   beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
   NyelvMenuJeloles();
-  halozatiMod_ = 0;
 }
 
 TForm_Fo::~TForm_Fo() { kornyezet_.Nyelv().SetFoAblak(nullptr); }
+
+int TForm_Fo::HalozatiMod() const { return modValto_ ? modValto_->HalozatiMod() : 0; }
 
 void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
   ablakok_ = ablakok;
@@ -131,6 +133,14 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
     };
     ablakok_.Kezelo->HibaMiattLeallitas = [this] { StartStop(); };
   }
+  // HalozatiMod starts at 0 here; nothing listens before server mode.
+  modValto_ = std::make_unique<TModValto>(
+      TModElemek{(*akciok_)["Act_IndependentMode"], (*akciok_)["Act_ServerMode"], (*akciok_)["Act_ClientMode"],
+                 memServer_, ablakok_.Jelentkezesek, ablakok_.ClientMode, this},
+      kornyezet_.Modalis(), beallitasok_);
+  akciok_->Muvelet("Act_IndependentMode", [this] { modValto_->FuggetlenMod(); });
+  akciok_->Muvelet("Act_ServerMode", [this] { modValto_->SzerverMod(); });
+  akciok_->Muvelet("Act_ClientMode", [this] { modValto_->KliensMod(); });
 }
 
 // --- Layout -------------------------------------------------------------------
@@ -279,6 +289,7 @@ void TForm_Fo::SetAblakCim(const std::string& cim) { setWindowTitle(QString::fro
 void TForm_Fo::closeEvent(QCloseEvent* esemeny) {
   if (!bezarva_) {
     bezarva_ = true;
+    if (modValto_) modValto_->Leallitas();
     if (auto hiba = beallitasok_.BeallitasokIrasa(kornyezet_.Nyelv())) {
       kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Informacio,
                                   QStringLiteral("Zelvaris"), QString::fromStdString(*hiba));

@@ -42,6 +42,7 @@ class TForm_UjAllat;
 class TForm_UjGrafikon;
 class TForm_UjNoveny;
 class TForm_UjOkoszisztema;
+class TModValto;
 
 class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   Q_OBJECT
@@ -78,7 +79,9 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   TBeallitasok& Beallitasok() { return beallitasok_; }
   const std::vector<std::string>& NyelvFajlok() const { return nyelvFajlok_; }
   QMenu* Menu(std::string_view nev) const;
-  int HalozatiMod() const { return halozatiMod_; }
+  int HalozatiMod() const;
+  // The network modes; exists once the windows were handed over.
+  TModValto* ModValto() { return modValto_.get(); }
 
   // The window lists: animal editors, plant editors, charts, age pyramids.
   TAblakLista& AllatFormLista() { return allatFormLista_; }
@@ -157,7 +160,7 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   TAblakLista novenyFormLista_;
   TAblakLista grafikonFormLista_;
   TAblakLista korfaFormLista_;
-  int halozatiMod_ = 0;
+  std::unique_ptr<TModValto> modValto_;
   bool terkepElhelyezve_ = false;
   bool bezarva_ = false;
 };
