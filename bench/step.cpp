@@ -29,7 +29,7 @@ void Faj(TOkoszisztema& o, double arany) {
   auto legelo = [&](const char* nev, int32_t db, int32_t tomeg) -> TAllatFaj& {
     TAllatFaj& f = o.UjAllatFaj(nev);
     f.PopulacioMeret = static_cast<int32_t>(db * arany);
-    f.Tomeg = tomeg;
+    f.SetTomeg(tomeg);
     f.Kor = 80;
     f.Vemhes = 5;
     f.Ivarerettseg = 10;
@@ -46,7 +46,7 @@ void Faj(TOkoszisztema& o, double arany) {
   legelo("szarvas", 2000, 12).NovenyUtkozes = {1};
   TAllatFaj& roka = o.UjAllatFaj("róka");
   roka.PopulacioMeret = static_cast<int32_t>(500 * arany);
-  roka.Tomeg = 10;
+  roka.SetTomeg(10);
   roka.Kor = 150;
   roka.Vemhes = 8;
   roka.Ivarerettseg = 20;

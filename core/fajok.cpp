@@ -56,6 +56,11 @@ void TPredaTar::SetAllatPredak(TCsoportok csoportok) {
 TAllatFaj::TAllatFaj(TOkoszisztema* okoszisztema, int32_t id)
     : TElolenyFaj(okoszisztema, id, FeherSzin), Predak(id) {}
 
+void TAllatFaj::SetTomeg(int32_t tomeg) {
+  tomeg_ = tomeg;
+  for (int32_t i = 0; i < Egyedek.Darab(); ++i) Egyedek[i].Tomeg = tomeg;
+}
+
 void TAllatFaj::SetMozgasHossz(int32_t h) {
   if (h == mozgasHossz_) return;
   mozgasHossz_ = h;

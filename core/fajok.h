@@ -102,7 +102,10 @@ class TAllatFaj : public TElolenyFaj {
   TIdLista NovenyUtkozes;
   TIdLista AllatUtkozes;
   TPredaTar Predak;
-  int32_t Tomeg = 0;
+  // Every animal of the species has the species' mass (a snapshot stores
+  // none), so setting it sets every living animal's too.
+  int32_t Tomeg() const { return tomeg_; }
+  void SetTomeg(int32_t tomeg);
   int32_t Kor = 0;
   int32_t Vemhes = 0;
   int32_t Ivarerettseg = 0;
@@ -121,6 +124,7 @@ class TAllatFaj : public TElolenyFaj {
  private:
   int32_t mozgasHossz_ = 0;
   int32_t mozgasSugar_ = 0;
+  int32_t tomeg_ = 0;
 };
 
 class TNovenyFaj : public TElolenyFaj {

@@ -106,7 +106,7 @@ int32_t TOkoszisztema::AllatLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop
   TAllat a;
   a.Sor = sor;
   a.Oszlop = oszlop;
-  a.Tomeg = f.Tomeg;
+  a.Tomeg = f.Tomeg();
   switch (fajta) {
     case TLetrehozas::Veletlen:
       a.Eletkor = veletlen_.Random(f.Kor) + 1;

@@ -113,7 +113,7 @@ TAllatRekord AllatRekord(const TAllatFaj& faj) {
   r.AllatPredak = faj.Predak.AllatPredak();
   r.NovenyUtkozes = faj.NovenyUtkozes;
   r.AllatUtkozes = faj.AllatUtkozes;
-  r.Tomeg = faj.Tomeg;
+  r.Tomeg = faj.Tomeg();
   r.Kor = faj.Kor;
   r.Vemhes = faj.Vemhes;
   r.Ivarerettseg = faj.Ivarerettseg;
@@ -250,7 +250,7 @@ void RekordBeallitasa(const TAllatRekord& r, TAllatFaj& faj) {
   faj.Predak.SetAllatPredak(r.AllatPredak);
   faj.NovenyUtkozes = r.NovenyUtkozes;
   faj.AllatUtkozes = r.AllatUtkozes;
-  faj.Tomeg = r.Tomeg;
+  faj.SetTomeg(r.Tomeg);
   faj.Kor = r.Kor;
   faj.Vemhes = r.Vemhes;
   faj.Ivarerettseg = r.Ivarerettseg;

@@ -51,7 +51,7 @@ void NovenyBeallitasa(TNovenyFaj& faj, const TNovenyMinta& m) {
 void AllatBeallitasa(TAllatFaj& faj, const TAllatMinta& m) {
   faj.SetNev(m.Nev);
   faj.SetSzin(m.Szin);
-  faj.Tomeg = m.Tomeg;
+  faj.SetTomeg(m.Tomeg);
   faj.Kor = m.Kor;
   faj.Vemhes = m.Vemhes;
   faj.Ivarerettseg = m.Ivarerettseg;

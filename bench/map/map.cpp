@@ -38,7 +38,7 @@ void Ret(TOkoszisztema& o, double arany) {
     TAllatFaj& f = o.UjAllatFaj(nev);
     f.SetSzin(szin);
     f.PopulacioMeret = static_cast<int32_t>(db * arany);
-    f.Tomeg = tomeg;
+    f.SetTomeg(tomeg);
     f.Kor = 80;
     f.Vemhes = 5;
     f.Ivarerettseg = 10;
@@ -56,7 +56,7 @@ void Ret(TOkoszisztema& o, double arany) {
   TAllatFaj& roka = o.UjAllatFaj("róka");
   roka.SetSzin(Rgb(230, 30, 30));
   roka.PopulacioMeret = static_cast<int32_t>(500 * arany);
-  roka.Tomeg = 10;
+  roka.SetTomeg(10);
   roka.Kor = 150;
   roka.Vemhes = 8;
   roka.Ivarerettseg = 20;

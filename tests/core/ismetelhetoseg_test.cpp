@@ -22,7 +22,7 @@ void GazdagVilag(TVilag& v) {
   auto legelo = [&](const char* nev, int32_t db) -> TAllatFaj& {
     TAllatFaj& f = v.oko.UjAllatFaj(nev);
     f.PopulacioMeret = db;
-    f.Tomeg = 4;
+    f.SetTomeg(4);
     f.Kor = 60;
     f.Vemhes = 4;
     f.Ivarerettseg = 8;
@@ -45,7 +45,7 @@ void GazdagVilag(TVilag& v) {
   szarvas.PerUtodMinusz = 20;
   TAllatFaj& roka = v.oko.UjAllatFaj("róka");
   roka.PopulacioMeret = 20;
-  roka.Tomeg = 10;
+  roka.SetTomeg(10);
   roka.Kor = 120;
   roka.Vemhes = 6;
   roka.Ivarerettseg = 15;

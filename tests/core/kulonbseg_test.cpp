@@ -183,7 +183,7 @@ class Par {
       const AllatParam& p = v.Allatok[i];
       TAllatFaj& f = oko_.UjAllatFaj("A" + std::to_string(i));
       f.SetMozgasHossz(p.MozgasHossz);
-      f.Tomeg = p.Tomeg;
+      f.SetTomeg(p.Tomeg);
       f.Kor = p.Kor;
       f.Vemhes = p.Vemhes;
       f.Ivarerettseg = p.Ivarerettseg;

@@ -362,3 +362,15 @@ TEST(Rajzolas, MagnifierFrameFollowsTheMouseWithinTheMap) {
   EXPECT_EQ(v.oko.KeretBal(), 80);
   EXPECT_EQ(v.oko.KeretFelso(), 100);
 }
+
+TEST(Fajok, AnimalMassIsEveryLivingAnimalsMass) {
+  TVilag v(50);
+  TAllatFaj& f = v.NyugodtAllat("nyúl");
+  v.Epit();
+  v.Allat(0, 1, 1);
+  v.Allat(0, 2, 2);
+  f.SetTomeg(9);
+  for (const auto& a : f.Egyedek.Elemek()) EXPECT_EQ(a.Tomeg, 9);
+  EXPECT_EQ(v.oko.AllatLetrehozasa(0, 3, 3, TLetrehozas::Ujszulott), 2);
+  EXPECT_EQ(f.Egyedek[2].Tomeg, 9);
+}

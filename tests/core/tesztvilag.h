@@ -23,7 +23,7 @@ struct TVilag {
   // A species that neither moves, eats, breeds nor dies within a test's steps.
   TAllatFaj& NyugodtAllat(const std::string& nev) {
     TAllatFaj& f = oko.UjAllatFaj(nev);
-    f.Tomeg = 1;
+    f.SetTomeg(1);
     f.Kor = 1000000;
     f.Ehes = 1000000;
     f.Vemhes = 1000000;

@@ -47,7 +47,7 @@ TEST_F(SpeciesFile, LoadingAnAnimalClearsTheEcosystemTiesAndKeepsTheDeathChances
 
   EXPECT_EQ(nyul.Nev(), "Róka");
   EXPECT_EQ(nyul.Szin(), roka.Szin());
-  EXPECT_EQ(nyul.Tomeg, 20);
+  EXPECT_EQ(nyul.Tomeg(), 20);
   EXPECT_EQ(nyul.Utod, 2);
   EXPECT_EQ(nyul.SzuloSugar, 3);
   EXPECT_EQ(nyul.MozgasHossz(), 60);
@@ -114,7 +114,7 @@ TEST_F(SpeciesFile, AnAnimalFileReadsIntoAPlantButAPlantFileIsTooShortForAnAnima
     EXPECT_NE(std::string(h.what()).find("fu.noveny: a fájl csonka"), std::string::npos);
   }
   EXPECT_EQ(nyul.Nev(), "Nyúl");
-  EXPECT_EQ(nyul.Tomeg, 6);
+  EXPECT_EQ(nyul.Tomeg(), 6);
 }
 
 TEST_F(SpeciesFile, AFailedLoadLeavesTheSpeciesAsItWas) {
@@ -130,7 +130,7 @@ TEST_F(SpeciesFile, AFailedLoadLeavesTheSpeciesAsItWas) {
   }
   EXPECT_EQ(nyul.Nev(), "Nyúl");
   EXPECT_EQ(nyul.Szin(), FeherSzin);
-  EXPECT_EQ(nyul.Tomeg, 6);
+  EXPECT_EQ(nyul.Tomeg(), 6);
   EXPECT_EQ(nyul.PopulacioMeret, 300);
   EXPECT_THROW(AllatfajBetoltese(d / "nincs.allat", nyul), TFajlHiba);
   EXPECT_EQ(nyul.PopulacioMeret, 300);

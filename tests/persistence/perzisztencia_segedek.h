@@ -125,7 +125,7 @@ struct TVilag {
 
     TAllatFaj& nyul = Oko->UjAllatFaj("Nyúl");
     nyul.PopulacioMeret = 300;
-    nyul.Tomeg = 6;
+    nyul.SetTomeg(6);
     nyul.Kor = 40;
     nyul.Vemhes = 2;
     nyul.Ivarerettseg = 4;
@@ -142,7 +142,7 @@ struct TVilag {
     TAllatFaj& roka = Oko->UjAllatFaj("Róka");
     roka.SetSzin(Rgb(200, 80, 0));
     roka.PopulacioMeret = 8;
-    roka.Tomeg = 20;
+    roka.SetTomeg(20);
     roka.Kor = 80;
     roka.Vemhes = 5;
     roka.Ivarerettseg = 10;
