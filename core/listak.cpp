@@ -87,14 +87,4 @@ int64_t Plafon(float ertek) {
   return static_cast<double>(ertek) > kerekitett ? egesz + 1 : egesz;
 }
 
-long double EgeszHatvany(int64_t alap, int32_t kitevo) {
-  long double ertek = 1.0L;
-  if (kitevo >= 0) {
-    for (int32_t i = 0; i < kitevo; ++i) ertek *= static_cast<long double>(alap);
-  } else {
-    for (int32_t i = 0; i > kitevo; --i) ertek /= static_cast<long double>(alap);
-  }
-  return ertek;
-}
-
 }  // namespace zelvaris

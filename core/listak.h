@@ -28,7 +28,4 @@ void Kever(TIdLista& lista, TVeletlen& veletlen);
 // value rounded (halves to even), plus 1 if the value is greater than that.
 int64_t Plafon(float ertek);
 
-// base^exponent by repeated multiplication (exponent >= 0) or division.
-long double EgeszHatvany(int64_t alap, int32_t kitevo);
-
 }  // namespace zelvaris
