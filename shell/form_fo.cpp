@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "editors/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
@@ -102,9 +103,14 @@ std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::pat
 }  // namespace
 
 TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
-    : QMainWindow(szulo), kornyezet_(kornyezet), beallitasok_(kornyezet.ProgramKonyvtar()) {
+    : QMainWindow(szulo),
+      kornyezet_(kornyezet),
+      beallitasok_(kornyezet.ProgramKonyvtar()),
+      allatFormLista_(kornyezet),
+      novenyFormLista_(kornyezet) {
   setObjectName(QStringLiteral("Form_Fo"));
   FeluletEpites();
+  SzerkesztokElhelyezese();
   MuveletekKotese();
   kornyezet_.Nyelv().SetFoAblak(this);
   SetAblakCim(kornyezet_.Nyelv().AblakCim());
@@ -348,6 +354,17 @@ void TForm_Fo::MuveletekKotese() {
   akciok_->Muvelet("Act_OsszesNovenyfajAblakotBezar", [this] { novenyFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_OsszesAllatfajAblakotBezar", [this] { allatFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_OsszesGrafikonAblakotBezar", [this] { grafikonFormLista_.MindetBezar(); });
+  // An editor on the last species of the kind; nothing without one.
+  akciok_->Muvelet("Act_UjAllatfajAblak", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] {
+      if (const int32_t n = kornyezet_.Okoszisztema().AllatFajokSzama(); n > 0) allatFormLista_.UjAblak(n - 1);
+    });
+  });
+  akciok_->Muvelet("Act_UjNovenyfajAblak", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] {
+      if (const int32_t n = kornyezet_.Okoszisztema().NovenyFajokSzama(); n > 0) novenyFormLista_.UjAblak(n - 1);
+    });
+  });
 
   akciok_->Muvelet("Act_EngKezdet", [this] { akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet); });
   akciok_->Muvelet("Act_EngNemBeallitott",
@@ -403,16 +420,25 @@ void TForm_Fo::AblakokFrissitese() {
   if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->Frissites();
 }
 
-// Every plant species, then every animal species, in the windows' lists.
+// Every plant species, then every animal species, in the windows' lists:
+// each registration reaches its subscribers through the push hub.
 void TForm_Fo::FajBejegyzes() {
-  if (ablakok_.Goc == nullptr) return;
+  TFajKozpont& kozpont = TFajKozpont::Kozpont(kornyezet_);
   const TOkoszisztema& oko = kornyezet_.Okoszisztema();
-  for (int32_t i = 0; i < oko.NovenyFajokSzama(); ++i) {
-    ablakok_.Goc->NovenyFajHozzaadasa(QString::fromStdString(oko.NovenyFaj(i).MegjelenitettNev()));
-  }
-  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) {
-    ablakok_.Goc->AllatFajHozzaadasa(QString::fromStdString(oko.AllatFaj(i).MegjelenitettNev()));
-  }
+  for (int32_t i = 0; i < oko.NovenyFajokSzama(); ++i) kozpont.Bejegyzes(TFajFajta::Noveny, i);
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) kozpont.Bejegyzes(TFajFajta::Allat, i);
+}
+
+// Later editors of a list open beside the one before, on the screen.
+void TForm_Fo::SzerkesztokElhelyezese() {
+  const auto elhelyezo = [this](const QRect& elozo, const QSize& meret) {
+    const QScreen* kepernyo = screen();
+    if (kepernyo == nullptr) return QPoint(elozo.x() + elozo.width(), elozo.y());
+    return JobbraMellette(elozo, meret, kepernyo->availableGeometry(),
+                          style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  };
+  allatFormLista_.SetElhelyezo(elhelyezo);
+  novenyFormLista_.SetElhelyezo(elhelyezo);
 }
 
 void TForm_Fo::Alkalmaz() {

@@ -15,6 +15,7 @@
 
 #include "core/okoszisztema.h"
 #include "editors/ablak_lista.h"
+#include "editors/faj_form_lista.h"
 #include "localisation/beallitasok.h"
 #include "localisation/fo_ablak_szovegek.h"
 #include "shell/akciok.h"
@@ -84,8 +85,8 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   TModValto* ModValto() { return modValto_.get(); }
 
   // The window lists: animal editors, plant editors, charts, age pyramids.
-  TAblakLista& AllatFormLista() { return allatFormLista_; }
-  TAblakLista& NovenyFormLista() { return novenyFormLista_; }
+  TAllatFormLista& AllatFormLista() { return allatFormLista_; }
+  TNovenyFormLista& NovenyFormLista() { return novenyFormLista_; }
   TAblakLista& GrafikonFormLista() { return grafikonFormLista_; }
   TAblakLista& KorfaFormLista() { return korfaFormLista_; }
 
@@ -128,6 +129,7 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   void Kot(std::string_view akcio, void (TForm_Fo::*muvelet)());
   void Elorehoz(QWidget* ablak);
   void FajBejegyzes();
+  void SzerkesztokElhelyezese();
   void TerkepEsNagyitoMutatasa();
 
   // The operations of the actions.
@@ -156,8 +158,8 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   std::vector<std::string> nyelvFajlok_;
   QMdiArea* mdi_ = nullptr;
   QPlainTextEdit* memServer_ = nullptr;
-  TAblakLista allatFormLista_;
-  TAblakLista novenyFormLista_;
+  TAllatFormLista allatFormLista_;
+  TNovenyFormLista novenyFormLista_;
   TAblakLista grafikonFormLista_;
   TAblakLista korfaFormLista_;
   std::unique_ptr<TModValto> modValto_;

@@ -3,7 +3,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "editors/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
+#include "editors/goc_kotes.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
 #include "monitors/form_goc.h"
@@ -52,6 +54,7 @@ TProgram::TProgram(std::filesystem::path programKonyvtar, TModalisFelulet* modal
   kijelzes_ = std::make_unique<TForm_Kijelzes>();
   Nyelvesites(nyelv, TNyelviAblak::Kijelzes, *kijelzes_);
   goc_ = std::make_unique<TForm_Goc>(k);
+  GocFeliratkozas(TFajKozpont::Kozpont(k), *goc_);
   tkp_ = std::make_unique<TForm_Tkp>(k, *goc_);
   Nyelvesites(nyelv, TNyelviAblak::Terkep, *tkp_);
   ngy_ = std::make_unique<TForm_Ngy>(k, *tkp_);
