@@ -1,0 +1,62 @@
+#pragma once
+// The chart window "Grafikon": the population history of every species in
+// one chart, plants first, then animals, each in Id order. A series knows its
+// species by kind and Id and reads its row through the population source, so
+// a rename, a recolour or a row that grows reaches the right series even
+// when a plant and an animal share a display name.
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+namespace zelvaris {
+
+class TNyelviTabla;
+class TOkoszisztema;
+class TPnx_Grafikon;
+
+enum class TSorozatFajta { Noveny, Allat };
+
+class TForm_Grafikon : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Reads the ecosystem's population sources; the window must go before the ecosystem.
+  explicit TForm_Grafikon(TOkoszisztema& okoszisztema, QWidget* szulo = nullptr);
+
+  TPnx_Grafikon& Grafikon() const { return *grafikon_; }
+  void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
+
+  // The chart starts at the elapsed step count and gets a series for every
+  // species, plants first.
+  void Megnyitas();
+  // A series for a species of the ecosystem; one already present is kept.
+  void SorozatHozzaadas(TSorozatFajta fajta, int32_t id);
+  // The series of that species takes its current display name or colour.
+  void Atnevezes(TSorozatFajta fajta, int32_t id);
+  void Atszinezes(TSorozatFajta fajta, int32_t id);
+
+  // The first series whose name is exactly `nev`, or -1.
+  int SorozatKeres(const QString& nev) const;
+  // The series of that species, or -1.
+  int SorozatIndex(TSorozatFajta fajta, int32_t id) const;
+
+  // Steps both sources have recorded.
+  int64_t Rogzitett() const;
+  // Advances the chart to what the sources have recorded, one point at a
+  // time (a tick whose step failed is caught up), never beyond it.
+  void Leptet();
+
+ private:
+  struct TKulcs {
+    TSorozatFajta Fajta;
+    int32_t Id;
+  };
+
+  TOkoszisztema& okoszisztema_;
+  TPnx_Grafikon* grafikon_;
+  std::vector<TKulcs> kulcsok_;
+};
+
+}  // namespace zelvaris
