@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -40,6 +41,10 @@ int32_t Egesz32(int64_t v) {
   return static_cast<int32_t>(
       std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
+
+// The button images are compiled into the program; elsewhere the buttons
+// show their texts.
+QIcon Ikon(const QString& eroforras) { return QFile::exists(eroforras) ? QIcon(eroforras) : QIcon(); }
 
 void Hatter(QWidget* w, QRgb szin) {
   QPalette p = w->palette();
@@ -121,9 +126,9 @@ void TFajSzerkeszto::FeluletEpites() {
   savok->setSpacing(0);
   auto* eszkoztar = new QToolBar(this);
   eszkoztar->setObjectName(QStringLiteral("ToolB"));
-  megnyitas_ = eszkoztar->addAction(QIcon(leiras_.MegnyitasIkon), leiras_.BetoltesTipp);
+  megnyitas_ = eszkoztar->addAction(Ikon(leiras_.MegnyitasIkon), leiras_.BetoltesTipp);
   megnyitas_->setObjectName(QStringLiteral("ToolBtn_Open"));
-  mentes_ = eszkoztar->addAction(QIcon(leiras_.MentesIkon), leiras_.MentesTipp);
+  mentes_ = eszkoztar->addAction(Ikon(leiras_.MentesIkon), leiras_.MentesTipp);
   mentes_->setObjectName(QStringLiteral("ToolBtn_Save"));
   szin_ = eszkoztar->addAction(QStringLiteral("Szín"));
   szin_->setObjectName(QStringLiteral("ToolBtn_Szin"));
