@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,9 +27,12 @@ class TValaszoloModalis : public TModalisFelulet {
   std::optional<QColor> ValasztottSzin;
   bool IgenValasz = true;
   int Kerdesek = 0;
+  // Runs while a message is up (as focus moving to the message box would).
+  std::function<void()> UzenetKozben;
 
   void Uzenet(QWidget*, TUzenetFajta, const QString&, const QString& szoveg) override {
     Uzenetek.push_back(szoveg);
+    if (UzenetKozben) UzenetKozben();
   }
   bool IgenNem(QWidget*, const QString&, const QString&) override {
     ++Kerdesek;
