@@ -100,6 +100,22 @@ const std::vector<TMenuLeiras>& EszkoztarLeirasok() {
 
 std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::path(fajl.toStdString()); }
 
+TSorozatFajta SorozatFajta(TFajFajta f) { return f == TFajFajta::Allat ? TSorozatFajta::Allat : TSorozatFajta::Noveny; }
+
+// The chart windows follow every species by kind and Id; the age pyramids
+// take the names of animal species registered later.
+void MonitorFeliratkozas(TFajKozpont& kozpont, TGrafikonFormLista& grafikonok, TKorfaFormLista& korfak,
+                         QObject* kontextus) {
+  QObject::connect(&kozpont, &TFajKozpont::Bejegyezve, kontextus, [&grafikonok, &korfak](TFajFajta f, int32_t id) {
+    grafikonok.FajBejegyzes(SorozatFajta(f), id);
+    if (f == TFajFajta::Allat) korfak.AllatFajBejegyzes(id);
+  });
+  QObject::connect(&kozpont, &TFajKozpont::Atnevezve, kontextus,
+                   [&grafikonok](TFajFajta f, int32_t id) { grafikonok.Atnevezes(SorozatFajta(f), id); });
+  QObject::connect(&kozpont, &TFajKozpont::Atszinezve, kontextus,
+                   [&grafikonok](TFajFajta f, int32_t id) { grafikonok.Atszinezes(SorozatFajta(f), id); });
+}
+
 }  // namespace
 
 TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
@@ -107,7 +123,9 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
       kornyezet_(kornyezet),
       beallitasok_(kornyezet.ProgramKonyvtar()),
       allatFormLista_(kornyezet),
-      novenyFormLista_(kornyezet) {
+      novenyFormLista_(kornyezet),
+      grafikonFormLista_(kornyezet),
+      korfaFormLista_(kornyezet) {
   setObjectName(QStringLiteral("Form_Fo"));
   FeluletEpites();
   SzerkesztokElhelyezese();
@@ -134,6 +152,10 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
   if (ablakok_.Kezelo != nullptr) {
     TLepteto& lepteto = ablakok_.Kezelo->Lepteto();
     lepteto.StartStop = [this] { StartStop(); };
+    lepteto.Frissites = [this] {
+      grafikonFormLista_.Leptet();
+      korfaFormLista_.Leptet();
+    };
     lepteto.IdoKiirasa = [this](int32_t ido) {
       if (ablakok_.Oko != nullptr) ablakok_.Oko->IdoKiirasa(ido);
     };
@@ -354,6 +376,14 @@ void TForm_Fo::MuveletekKotese() {
   akciok_->Muvelet("Act_OsszesNovenyfajAblakotBezar", [this] { novenyFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_OsszesAllatfajAblakotBezar", [this] { allatFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_OsszesGrafikonAblakotBezar", [this] { grafikonFormLista_.MindetBezar(); });
+  akciok_->Muvelet("Act_OsszesKorfaAblakotBezar", [this] { korfaFormLista_.MindetBezar(); });
+  akciok_->Muvelet("Act_UjGrafikonAblak", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] { grafikonFormLista_.UjAblak(); });
+  });
+  akciok_->Muvelet("Act_UjKorfaAblak", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] { korfaFormLista_.UjAblak(); });
+  });
+  MonitorFeliratkozas(TFajKozpont::Kozpont(kornyezet_), grafikonFormLista_, korfaFormLista_, this);
   // An editor on the last species of the kind; nothing without one.
   akciok_->Muvelet("Act_UjAllatfajAblak", [this] {
     Vedett(kornyezet_.Modalis(), this, [this] {
@@ -393,8 +423,8 @@ void TForm_Fo::UjOkoszisztemaBeallitas(std::unique_ptr<TOkoszisztema> uj) {
   allatFormLista_.Urites();
   novenyFormLista_.Urites();
   if (ablakok_.AllatTeljes != nullptr) ablakok_.AllatTeljes->PanelekTorlese();
-  grafikonFormLista_.Urites();
-  korfaFormLista_.Urites();
+  grafikonFormLista_.Urit();
+  korfaFormLista_.Urit();
   if (ablakok_.Goc != nullptr) ablakok_.Goc->Urites();
   if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->Urites();
   if (ablakok_.Permetek != nullptr) ablakok_.Permetek->Urites();

@@ -18,6 +18,8 @@
 #include "editors/faj_form_lista.h"
 #include "localisation/beallitasok.h"
 #include "localisation/fo_ablak_szovegek.h"
+#include "monitors/grafikon_lista.h"
+#include "monitors/korfa_lista.h"
 #include "shell/akciok.h"
 
 class QActionGroup;
@@ -87,8 +89,8 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   // The window lists: animal editors, plant editors, charts, age pyramids.
   TAllatFormLista& AllatFormLista() { return allatFormLista_; }
   TNovenyFormLista& NovenyFormLista() { return novenyFormLista_; }
-  TAblakLista& GrafikonFormLista() { return grafikonFormLista_; }
-  TAblakLista& KorfaFormLista() { return korfaFormLista_; }
+  TGrafikonFormLista& GrafikonFormLista() { return grafikonFormLista_; }
+  TKorfaFormLista& KorfaFormLista() { return korfaFormLista_; }
 
   // Opens a configuration or a snapshot exactly as the open actions do after
   // their dialog, chosen by the extension. A file that cannot be loaded
@@ -160,8 +162,8 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   QPlainTextEdit* memServer_ = nullptr;
   TAllatFormLista allatFormLista_;
   TNovenyFormLista novenyFormLista_;
-  TAblakLista grafikonFormLista_;
-  TAblakLista korfaFormLista_;
+  TGrafikonFormLista grafikonFormLista_;
+  TKorfaFormLista korfaFormLista_;
   std::unique_ptr<TModValto> modValto_;
   bool terkepElhelyezve_ = false;
   bool bezarva_ = false;
