@@ -87,6 +87,7 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
   FeluletEpites();
   setMinimumWidth(209);
   resize(leiras_.Meret);
+  SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
 
   const TFajFajta fajta = leiras_.Fajta;
   connect(&kozpont_, &TFajKozpont::MezoValtozott, this,
