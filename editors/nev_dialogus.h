@@ -1,6 +1,9 @@
 #pragma once
-// The dialog that asks for a new species' name: a label, a name field, OK
-// and "Mégsem". The animal and the plant dialog differ only in their texts.
+// The dialog that asks for a new species' name: a label, the name field
+// E_UjNev, OK and "Mégsem". The animal and the plant dialog differ only in
+// their texts. The field keeps its text from one use to the next. A hidden
+// radio group records that every new species opens in an editor of its own;
+// it is the only choice the program offers.
 
 #include <QDialog>
 #include <string_view>
@@ -8,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace zelvaris {
 
@@ -18,6 +22,7 @@ class TNevDialogus : public QDialog {
 
  public:
   QString Nev() const;
+  void SetNev(const QString& nev);
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
 
  protected:
@@ -25,6 +30,8 @@ class TNevDialogus : public QDialog {
   // name ("Form_UjAllat"), `cimke` its label's name ("Lbl_UjAllat").
   TNevDialogus(std::string_view elotag, std::string_view urlap, std::string_view cimke,
                QWidget* szulo);
+
+  void showEvent(QShowEvent* esemeny) override;
 
  private:
   std::string elotag_;

@@ -1,8 +1,17 @@
 #pragma once
-// The sprays window ("Permetek"): the effect of the degradable and the
-// persistent spray on each species.
+// The sprays window ("Permetek"): for each of the two sprays, which species
+// it affects (DegHatas, PerHatas), and a button that sprays. The shell ties
+// it to the species as it does the display settings. Changing these flags
+// redraws nothing.
 
 #include <QWidget>
+#include <cstdint>
+
+#include "monitors/kijelzes_fajlista.h"
+
+class QAction;
+class QGroupBox;
+class QTabWidget;
 
 namespace zelvaris {
 
@@ -12,11 +21,34 @@ class TForm_Permetek : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm_Permetek(QWidget* szulo = nullptr);
+  static constexpr int kSorMagassag = 13;  // the window grows by one list row per species
+
+  // The buttons run the main window's actions `deg` and `per` (may be null).
+  TForm_Permetek(TAlkalmazasKornyezet& kornyezet, QAction* deg, QAction* per, QWidget* szulo = nullptr);
 
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
-  // A new ecosystem: the species lists are emptied.
-  void Urites() {}
+
+  void AllatHozzaad(int32_t id);
+  void NovenyHozzaad(int32_t id);
+  // A new ecosystem: the four lists emptied; the window keeps its height.
+  void Torles();
+  void Atnevezes(bool allat, int32_t id);
+  void JelzoIgazitas(bool allat, TFajJelzo jelzo, int32_t id);
+  void JelzoMindIgazitasa(bool allat, TFajJelzo jelzo);
+
+  TFajJeloloLista& Lista(bool allat, TFajJelzo jelzo) const;
+
+ signals:
+  void JelzokValtoztak(bool allat, zelvaris::TFajJelzo jelzo);
+
+ private:
+  void Lap(TFajJelzo jelzo, const char* lapNev, const char* beallitasok, QAction* akcio);
+  void Noveles();
+
+  TAlkalmazasKornyezet& kornyezet_;
+  QTabWidget* lapok_;
+  QGroupBox* beallitasok_[2] = {};
+  TFajJeloloLista* listak_[2][2] = {};  // [deg, per][plants, animals]
 };
 
 }  // namespace zelvaris

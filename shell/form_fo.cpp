@@ -14,6 +14,7 @@
 
 #include "editors/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
+#include "editors/uj_faj.h"
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
 #include "monitors/form_goc.h"
@@ -340,6 +341,16 @@ void TForm_Fo::MuveletekKotese() {
   akciok_->Muvelet("Act_UjOkoszisztemaBeallitas", [this] {
     Vedett(kornyezet_.Modalis(), this, [this] { UjOkoszisztemaBeallitas(); });
   });
+  akciok_->Muvelet("Act_UjAllatFaj", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] {
+      if (ablakok_.UjAllat != nullptr) UjAllatFajFelvetele(kornyezet_, *ablakok_.UjAllat, allatFormLista_, this);
+    });
+  });
+  akciok_->Muvelet("Act_UjNovenyFaj", [this] {
+    Vedett(kornyezet_.Modalis(), this, [this] {
+      if (ablakok_.UjNoveny != nullptr) UjNovenyFajFelvetele(kornyezet_, *ablakok_.UjNoveny, novenyFormLista_, this);
+    });
+  });
   Kot("Act_Alkalmaz", &TForm_Fo::Alkalmaz);
   Kot("Act_StartStop", &TForm_Fo::StartStop);
   Kot("Act_Tovabb", &TForm_Fo::Tovabb);
@@ -422,12 +433,9 @@ void TForm_Fo::UjOkoszisztema() {
 void TForm_Fo::UjOkoszisztemaBeallitas(std::unique_ptr<TOkoszisztema> uj) {
   allatFormLista_.Urites();
   novenyFormLista_.Urites();
-  if (ablakok_.AllatTeljes != nullptr) ablakok_.AllatTeljes->PanelekTorlese();
   grafikonFormLista_.Urit();
   korfaFormLista_.Urit();
   if (ablakok_.Goc != nullptr) ablakok_.Goc->Urites();
-  if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->Urites();
-  if (ablakok_.Permetek != nullptr) ablakok_.Permetek->Urites();
 
   kornyezet_.Nyelv().StartStopMegallitva();
   akciok_->SetKep("Act_StartStop", kKepStart);
@@ -447,7 +455,7 @@ void TForm_Fo::AblakokFrissitese() {
   if (ablakok_.Oko != nullptr) ablakok_.Oko->OldalhosszKiirasa(l);
   if (ablakok_.Atmeretez != nullptr) ablakok_.Atmeretez->SetErtek(l);
   FajBejegyzes();
-  if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->Frissites();
+  if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->SorrendBetoltes();
 }
 
 // Every plant species, then every animal species, in the windows' lists:

@@ -6,6 +6,7 @@
 #include "editors/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
 #include "editors/goc_kotes.h"
+#include "editors/uj_faj_kotesek.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
 #include "monitors/form_goc.h"
@@ -48,15 +49,22 @@ TProgram::TProgram(std::filesystem::path programKonyvtar, TModalisFelulet* modal
   Nyelvesites(nyelv, TNyelviAblak::Kezelo, *kezelo_);
   oko_ = std::make_unique<TForm_Oko>();
   Nyelvesites(nyelv, TNyelviAblak::Oko, *oko_);
-  allatTeljes_ = std::make_unique<TForm_Allat_Teljes>();
-  permetek_ = std::make_unique<TForm_Permetek>();
+  allatTeljes_ = std::make_unique<TForm_Allat_Teljes>(k);
+  permetek_ = std::make_unique<TForm_Permetek>(k, a["Act_DegPermetezes"], a["Act_PerPermetezes"]);
   Nyelvesites(nyelv, TNyelviAblak::Permetek, *permetek_);
-  kijelzes_ = std::make_unique<TForm_Kijelzes>();
+  kijelzes_ = std::make_unique<TForm_Kijelzes>(k);
   Nyelvesites(nyelv, TNyelviAblak::Kijelzes, *kijelzes_);
   goc_ = std::make_unique<TForm_Goc>(k);
   GocFeliratkozas(TFajKozpont::Kozpont(k), *goc_);
   tkp_ = std::make_unique<TForm_Tkp>(k, *goc_);
   Nyelvesites(nyelv, TNyelviAblak::Terkep, *tkp_);
+  // "Nagyítókeret" and the map's frame follow each other.
+  QObject::connect(kijelzes_.get(), &TForm_Kijelzes::NagyitoKeretValtozott, tkp_.get(), &TForm_Tkp::SetKeretLathato);
+  tkp_->NagyitoKeretMutatasa = [kijelzes = kijelzes_.get()] { kijelzes->NagyitoKeretMutatasa(); };
+  // After the all-animals window and the seed-point dialog: registration
+  // reaches the windows in this order.
+  PermetekFeliratkozas(TFajKozpont::Kozpont(k), *permetek_);
+  KijelzesFeliratkozas(TFajKozpont::Kozpont(k), *kijelzes_);
   ngy_ = std::make_unique<TForm_Ngy>(k, *tkp_);
   Nyelvesites(nyelv, TNyelviAblak::Nagyito, *ngy_);
   ujNoveny_ = std::make_unique<TForm_UjNoveny>();

@@ -1,0 +1,78 @@
+#include "editors/uj_faj.h"
+
+#include <QDialog>
+
+#include "core/hibak.h"
+#include "core/memoria.h"
+#include "core/racs.h"
+#include "editors/faj_form_lista.h"
+#include "editors/faj_kozpont.h"
+#include "editors/form_uj_allat.h"
+#include "editors/form_uj_noveny.h"
+#include "widgets/alkalmazas_kornyezet.h"
+
+namespace zelvaris {
+
+namespace {
+
+// A species added to a built world needs a slot in every cell. The check
+// comes before the ecosystem is touched, so a refusal changes nothing.
+bool ElferAzUjFaj(TAlkalmazasKornyezet& kornyezet, const TMemoriaLekerdezes& memoria, QWidget* szulo,
+                  const QString& cim) {
+  const TOkoszisztema& oko = kornyezet.Okoszisztema();
+  if (!oko.VanRacs()) return true;
+  const std::optional<uint64_t> szabad = memoria ? memoria() : ElerhetoMemoria();
+  if (!szabad) return true;
+  const int32_t fajok = oko.AllatFajokSzama() + oko.NovenyFajokSzama();
+  const double cellankent = TRacs::BajtCellankent(fajok + 1) - TRacs::BajtCellankent(fajok);
+  const double kell = cellankent * static_cast<double>(oko.L()) * static_cast<double>(oko.L());
+  if (kell <= static_cast<double>(*szabad)) return true;
+  kornyezet.Modalis().Uzenet(
+      szulo, TModalisFelulet::TUzenetFajta::Hiba, cim,
+      QStringLiteral("Az új faj nem fér el a memóriában: a(z) %1 oldalhosszú világ minden cellájában helyet "
+                     "kellene kapnia (kb. %2 MB kellene, %3 MB szabad). Az ökoszisztéma nem változott.")
+          .arg(oko.L())
+          .arg(static_cast<int64_t>(kell / 1048576.0))
+          .arg(static_cast<int64_t>(static_cast<double>(*szabad) / 1048576.0)));
+  return false;
+}
+
+template <typename TDialogus, typename TFelvetel>
+std::optional<int32_t> Felvetel(TAlkalmazasKornyezet& kornyezet, TDialogus& dialogus, TFajFormLista& szerkesztok,
+                                QWidget* szulo, const TMemoriaLekerdezes& memoria, TFajFajta fajta,
+                                TFelvetel felvetel) {
+  if (kornyezet.Modalis().Dialogus(dialogus) != QDialog::Accepted) return std::nullopt;
+  if (!ElferAzUjFaj(kornyezet, memoria, szulo, dialogus.windowTitle())) return std::nullopt;
+  int32_t id = 0;
+  try {
+    id = felvetel(kornyezet.Okoszisztema(), dialogus.Nev().toStdString());
+  } catch (const TMemoriaHiba& hiba) {
+    kornyezet.Modalis().Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, dialogus.windowTitle(),
+                               QString::fromStdString(hiba.what()));
+    return std::nullopt;
+  }
+  TEsemenyEngedely::TZar zar(kornyezet.EsemenyEngedely());
+  // The new editor lists every species already; the hub's registration adds
+  // the new one to the choosers of the editors open before it.
+  szerkesztok.UjAblak(id);
+  TFajKozpont::Kozpont(kornyezet).Bejegyzes(fajta, id);
+  return id;
+}
+
+}  // namespace
+
+std::optional<int32_t> UjAllatFajFelvetele(TAlkalmazasKornyezet& kornyezet, TForm_UjAllat& dialogus,
+                                           TAllatFormLista& szerkesztok, QWidget* szulo,
+                                           const TMemoriaLekerdezes& memoria) {
+  return Felvetel(kornyezet, dialogus, szerkesztok, szulo, memoria, TFajFajta::Allat,
+                  [](TOkoszisztema& oko, const std::string& nev) { return oko.UjAllatFaj(nev).Id(); });
+}
+
+std::optional<int32_t> UjNovenyFajFelvetele(TAlkalmazasKornyezet& kornyezet, TForm_UjNoveny& dialogus,
+                                            TNovenyFormLista& szerkesztok, QWidget* szulo,
+                                            const TMemoriaLekerdezes& memoria) {
+  return Felvetel(kornyezet, dialogus, szerkesztok, szulo, memoria, TFajFajta::Noveny,
+                  [](TOkoszisztema& oko, const std::string& nev) { return oko.UjNovenyFaj(nev).Id(); });
+}
+
+}  // namespace zelvaris
