@@ -303,9 +303,9 @@ void TFajSzerkeszto::Kitolt() {
   if (f == nullptr) return;
   TEsemenyEngedely::TZar zar(kornyezet_.EsemenyEngedely());
   if (leiras_.Fajta == TFajFajta::Allat) {
-    // Counting the ring sizes up to the largest radius once lets no later
-    // keystroke in the movement fields count any.
-    f->Okoszisztema()->Tabla().KorMeret(kLegnagyobbMozgasSugar + 1);
+    // Counting the ring sizes once up to the ring that no 32-bit budget
+    // fills lets no later keystroke in the movement fields count any.
+    f->Okoszisztema()->Tabla().SugarHosszbol(std::numeric_limits<int32_t>::max());
   }
   NevIras();
   SzinIras();
