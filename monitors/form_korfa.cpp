@@ -170,16 +170,23 @@ bool TForm_Korfa::UjErtek(int64_t v, int32_t& mezo) {
   return true;
 }
 
+// A value set from code shows in its field too; the field emits nothing then.
 void TForm_Korfa::SetSavSzelesseg(int64_t v) {
-  if (UjErtek(v, beallitas_.SavSzelesseg)) Beallitasvaltozas();
+  if (!UjErtek(v, beallitas_.SavSzelesseg)) return;
+  if (speSavSzelesseg_->Ertek() != v) speSavSzelesseg_->SetErtek(v);
+  Beallitasvaltozas();
 }
 
 void TForm_Korfa::SetSavHossz(int64_t v) {
-  if (UjErtek(v, beallitas_.SavHossz)) Beallitasvaltozas();
+  if (!UjErtek(v, beallitas_.SavHossz)) return;
+  if (speSavhossz_->Ertek() != v) speSavhossz_->SetErtek(v);
+  Beallitasvaltozas();
 }
 
 void TForm_Korfa::SetKorbeosztas(int64_t v) {
-  if (UjErtek(v, beallitas_.Korbeosztas)) Beallitasvaltozas();
+  if (!UjErtek(v, beallitas_.Korbeosztas)) return;
+  if (speKorbeosztas_->Ertek() != v) speKorbeosztas_->SetErtek(v);
+  Beallitasvaltozas();
 }
 
 void TForm_Korfa::Beallitasvaltozas() {
