@@ -1,0 +1,119 @@
+#pragma once
+// What the new-species and all-animals tests share: every window that lists
+// species, tied to the push hub in the program's order, a modal interface
+// that answers the name dialogs, and a recording drawing sink.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "editors/faj_form_lista.h"
+#include "editors/faj_kozpont.h"
+#include "editors/form_allat_teljes.h"
+#include "editors/form_uj_allat.h"
+#include "editors/form_uj_noveny.h"
+#include "editors/goc_kotes.h"
+#include "editors/szerkeszto_spin.h"
+#include "editors/uj_faj.h"
+#include "editors/uj_faj_kotesek.h"
+#include "monitors/form_goc.h"
+#include "monitors/form_kijelzes.h"
+#include "monitors/form_permetek.h"
+
+namespace zelvaris::teszt {
+
+class TNevModalis : public TModalisFelulet {
+ public:
+  std::vector<QString> Uzenetek;
+  // One answer per dialog, in order; none left: Rejected.
+  std::deque<std::function<int(QDialog&)>> Dialogusok;
+
+  void Uzenet(QWidget*, TUzenetFajta, const QString&, const QString& szoveg) override { Uzenetek.push_back(szoveg); }
+  bool IgenNem(QWidget*, const QString&, const QString&) override { return false; }
+  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  std::optional<QColor> Szin(QWidget*, const QColor&) override { return std::nullopt; }
+  int Dialogus(QDialog& d) override {
+    if (Dialogusok.empty()) return QDialog::Rejected;
+    auto valasz = std::move(Dialogusok.front());
+    Dialogusok.pop_front();
+    return valasz(d);
+  }
+};
+
+// Types `nev` into the dialog's name field and presses OK.
+inline std::function<int(QDialog&)> NevvelOk(const QString& nev) {
+  return [nev](QDialog& d) {
+    d.findChild<QLineEdit*>(QStringLiteral("E_UjNev"))->setText(nev);
+    return int(QDialog::Accepted);
+  };
+}
+
+class TFelvevo : public TRajzolo {
+ public:
+  int Menetek = 0;
+  void KepekUjraepitese(int64_t, bool) override {}
+  void RajzolasKezdete(bool) override { ++Menetek; }
+  void RajzolasVege() override {}
+  void TerkepPont(int64_t, int64_t, TSzin) override {}
+  void NagyitoNegyzet(int32_t, int32_t, TSzin, bool, int32_t, TSzin) override {}
+};
+
+struct TAblakok {
+  QTemporaryDir Konyvtar;
+  TNevModalis Modalis;
+  TAlkalmazasKornyezet K{std::filesystem::path(Konyvtar.path().toStdString()), &Modalis};
+  TAllatFormLista Allatok{K};
+  TNovenyFormLista Novenyek{K};
+  // Created in the program's order, so that registration reaches them so.
+  TForm_Allat_Teljes Teljes{K};
+  TForm_Goc Goc{K};
+  QAction Deg;
+  QAction Per;
+  TForm_Permetek Permetek{K, &Deg, &Per};
+  TForm_Kijelzes Kijelzes{K};
+  TForm_UjAllat UjAllatDialogus;
+  TForm_UjNoveny UjNovenyDialogus;
+  TMemoriaLekerdezes Memoria;
+
+  TAblakok() {
+    GocFeliratkozas(Kozpont(), Goc);
+    PermetekFeliratkozas(Kozpont(), Permetek);
+    KijelzesFeliratkozas(Kozpont(), Kijelzes);
+  }
+
+  TOkoszisztema& Oko() { return K.Okoszisztema(); }
+  TFajKozpont& Kozpont() { return TFajKozpont::Kozpont(K); }
+
+  std::optional<int32_t> UjAllat(const QString& nev) {
+    Modalis.Dialogusok.push_back(NevvelOk(nev));
+    return UjAllatFajFelvetele(K, UjAllatDialogus, Allatok, nullptr, Memoria);
+  }
+  std::optional<int32_t> UjNoveny(const QString& nev) {
+    Modalis.Dialogusok.push_back(NevvelOk(nev));
+    return UjNovenyFajFelvetele(K, UjNovenyDialogus, Novenyek, nullptr, Memoria);
+  }
+
+  QComboBox& GocLista(bool allat) {
+    return *Goc.findChild<QComboBox*>(allat ? QStringLiteral("CmB_Allat") : QStringLiteral("CmB_Noveny"));
+  }
+  QListWidget& Lista(QWidget& ablak, const char* nev) { return *ablak.findChild<QListWidget*>(QString::fromLatin1(nev)); }
+};
+
+template <typename T>
+T& Vezerlo(QWidget& w, const char* nev) {
+  T* v = w.findChild<T*>(QString::fromLatin1(nev));
+  if (v == nullptr) qFatal("no control %s", nev);
+  return *v;
+}
+
+}  // namespace zelvaris::teszt
