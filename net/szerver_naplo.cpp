@@ -29,7 +29,8 @@ void TSzerverNaplo::Sor(const QString& sor) {
 
 void TSzerverNaplo::Jelentkezo(const QString& nev) {
   nevek_.append(nev);
-  if (nevek_.size() > korlatok_.MaxNevek) nevek_.removeFirst();
+  // Under a flood the list could not keep older names of a burst anyway.
+  if (nevek_.size() > std::min(korlatok_.MaxNevek, korlatok_.MaxSorKotegenkent)) nevek_.removeFirst();
   if (!koteg_.isActive()) koteg_.start();
 }
 

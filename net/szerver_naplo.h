@@ -20,7 +20,7 @@ class TForm_Jelentkezesek;
 struct TNaploKorlatok {
   int MaxSorok = 10'000;            // lines kept in the log
   int MaxNevek = 10'000;            // names kept in the sign-ins list
-  int MaxSorKotegenkent = 500;      // lines shown per batch; older ones of a burst are skipped
+  int MaxSorKotegenkent = 200;      // lines and names shown per batch; older ones of a burst are skipped
   std::chrono::milliseconds KotegIdo{100};
 };
 
