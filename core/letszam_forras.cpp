@@ -1,6 +1,7 @@
 #include "core/letszam_forras.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zelvaris {
 
@@ -59,6 +60,36 @@ int32_t TKorfaForras::Ertek(int32_t sor, int32_t nemIndex, int32_t osztaly) cons
   }
   auto it = s.ritka[nemIndex].find(osztaly);
   return it == s.ritka[nemIndex].end() ? 0 : it->second;
+}
+
+int32_t TKorfaForras::UtolsoNemUres(int32_t sor) const {
+  const Sor& s = sorok_[sor];
+  int32_t utolso = -1;
+  for (const auto& ritka : s.ritka)
+    for (auto it = ritka.rbegin(); it != ritka.rend(); ++it)
+      if (it->second != 0) {
+        utolso = std::max(utolso, it->first);
+        break;
+      }
+  if (utolso >= 0) return utolso;
+  for (int32_t c = static_cast<int32_t>(s.suru[0].size()) - 1; c >= 0; --c)
+    if (s.suru[0][c] != 0 || s.suru[1][c] != 0) return c;
+  return -1;
+}
+
+int64_t TKorfaForras::Osszeg(int32_t sor, int32_t nemIndex, int64_t tol, int64_t ig) const {
+  const Sor& s = sorok_[sor];
+  int64_t osszeg = 0;
+  const auto& suru = s.suru[nemIndex];
+  const int64_t suruVege = std::min<int64_t>(ig, static_cast<int64_t>(suru.size()) - 1);
+  for (int64_t c = std::max<int64_t>(tol, 0); c <= suruVege; ++c) osszeg += suru[static_cast<size_t>(c)];
+  const auto& ritka = s.ritka[nemIndex];
+  if (ig >= SuruHatar) {
+    const auto kezdet = static_cast<int32_t>(std::clamp<int64_t>(tol, SuruHatar, INT32_MAX));
+    for (auto it = ritka.lower_bound(kezdet); it != ritka.end() && it->first <= ig; ++it)
+      osszeg += it->second;
+  }
+  return osszeg;
 }
 
 }  // namespace zelvaris

@@ -53,6 +53,11 @@ class TKorfaForras {
   // Number of classes of the row (the highest class seen + 1); both sexes share it.
   int32_t Hossz(int32_t sor) const { return sorok_[sor].hossz; }
   int32_t Ertek(int32_t sor, int32_t nemIndex, int32_t osztaly) const;
+  // The highest class counted in the last recording (-1: none). Costs at
+  // most the dense part, however high the ages.
+  int32_t UtolsoNemUres(int32_t sor) const;
+  // The sum of the classes tol..ig of one sex, without walking empty classes.
+  int64_t Osszeg(int32_t sor, int32_t nemIndex, int64_t tol, int64_t ig) const;
 
  private:
   // Classes below this limit are counted in a dense array; the rare higher

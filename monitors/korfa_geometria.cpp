@@ -9,9 +9,14 @@ namespace zelvaris {
 TKorfaSorok KorfaSorok(const TKorfaForras& forras, int32_t sor) {
   if (sor < 0 || sor >= forras.Sorokszama()) return {};
   const TKorfaForras* f = &forras;
-  return {f->Hossz(sor), [f, sor](int nem, int64_t osztaly) -> int64_t {
-            return f->Ertek(sor, nem, static_cast<int32_t>(osztaly));
-          }};
+  TKorfaSorok s;
+  s.Hossz = f->Hossz(sor);
+  s.Ertek = [f, sor](int nem, int64_t osztaly) -> int64_t {
+    return f->Ertek(sor, nem, static_cast<int32_t>(osztaly));
+  };
+  s.UtolsoNemUres = [f, sor]() -> int64_t { return f->UtolsoNemUres(sor); };
+  s.Osszeg = [f, sor](int nem, int64_t tol, int64_t ig) { return f->Osszeg(sor, nem, tol, ig); };
+  return s;
 }
 
 namespace korfa {
@@ -23,6 +28,7 @@ int64_t LefeleOszt(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1
 
 int64_t HasznaltOsztalyok(const TKorfaSorok& sorok) {
   if (!sorok.Ertek) return 0;
+  if (sorok.UtolsoNemUres) return sorok.UtolsoNemUres() + 1;
   for (int64_t c = sorok.Hossz - 1; c >= 0; --c) {
     if (sorok.Ertek(0, c) != 0 || sorok.Ertek(1, c) != 0) return c + 1;
   }
@@ -47,6 +53,7 @@ int64_t SavOsszeg(const TKorfaSorok& sorok, int nem, int64_t sav, int64_t osztal
   if (!sorok.Ertek) return 0;
   const TOsztalyTartomany t = SavOsztalyai(sav, osztalyokSavonkent);
   const int64_t utolso = std::min(t.Utolso, sorok.Hossz - 1);
+  if (sorok.Osszeg) return sorok.Osszeg(nem, t.Elso, utolso);
   int64_t osszeg = 0;
   for (int64_t c = std::max<int64_t>(t.Elso, 0); c <= utolso; ++c) osszeg += sorok.Ertek(nem, c);
   return osszeg;

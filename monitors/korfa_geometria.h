@@ -21,6 +21,11 @@ class TKorfaForras;
 struct TKorfaSorok {
   int64_t Hossz = 0;
   std::function<int64_t(int nem, int64_t osztaly)> Ertek;
+  // Optional shortcuts of a real source, so that an age in the billions
+  // never makes a walk over every empty class: the last used class, and the
+  // sum of a class range.
+  std::function<int64_t()> UtolsoNemUres;
+  std::function<int64_t(int nem, int64_t tol, int64_t ig)> Osszeg;
 };
 
 // Row `sor` of an age source, read through the source at every use.

@@ -374,3 +374,20 @@ TEST(Fajok, AnimalMassIsEveryLivingAnimalsMass) {
   EXPECT_EQ(v.oko.AllatLetrehozasa(0, 3, 3, TLetrehozas::Ujszulott), 2);
   EXPECT_EQ(f.Egyedek[2].Tomeg, 9);
 }
+
+TEST(Korfa, HugeAgesAreCountedWithoutWalkingEmptyClasses) {
+  TKorfaForras k;
+  k.SorokBeallitasa(1);
+  k.Hozzaad(0, 0, 3);
+  k.Hozzaad(0, 1, 2000000000);
+  k.Hozzaad(0, 1, 70000);
+  EXPECT_EQ(k.Hossz(0), 2000000000);
+  EXPECT_EQ(k.UtolsoNemUres(0), 1999999999);
+  EXPECT_EQ(k.Osszeg(0, 1, 0, 2000000000), 2);
+  EXPECT_EQ(k.Osszeg(0, 1, 69999, 69999), 1);
+  EXPECT_EQ(k.Osszeg(0, 0, 0, 10), 1);
+  k.Alaphelyzet();
+  EXPECT_EQ(k.UtolsoNemUres(0), -1);
+  EXPECT_EQ(k.Hossz(0), 2000000000);
+  EXPECT_EQ(k.Ertek(0, 1, 69999), 0);
+}

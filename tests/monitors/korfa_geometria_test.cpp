@@ -16,10 +16,13 @@ struct TKezi {
   std::vector<int64_t> sorok[2];
   TKorfaSorok Sorok() const {
     const int64_t hossz = static_cast<int64_t>(std::max(sorok[0].size(), sorok[1].size()));
-    return {hossz, [this](int nem, int64_t c) -> int64_t {
-              const auto& s = sorok[nem];
-              return c < static_cast<int64_t>(s.size()) ? s[static_cast<size_t>(c)] : 0;
-            }};
+    TKorfaSorok k;
+    k.Hossz = hossz;
+    k.Ertek = [this](int nem, int64_t c) -> int64_t {
+      const auto& s = sorok[nem];
+      return c < static_cast<int64_t>(s.size()) ? s[static_cast<size_t>(c)] : 0;
+    };
+    return k;
   }
 };
 
