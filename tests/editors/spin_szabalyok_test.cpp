@@ -179,19 +179,6 @@ class TSpinSzabalyokTeszt : public QObject {
     QCOMPARE(n.DegNovMinusz, 12);
     QCOMPARE(deg->text(), QStringLiteral("12"));
   }
-
-  // Keys other than digits, signs and separators are refused.
-  void EgyBetu() {
-    TKornyezet k;
-    TAllatFaj& a = k.Oko().UjAllatFaj("a");
-    a.Kor = 40;
-    TFajSzerkeszto& w = k.Allatok.UjAblak(0);
-    auto* kor = Mezo(w, "SpE_Kor");
-    kor->selectAll();
-    QTest::keyClick(kor, Qt::Key_X);
-    QCOMPARE(kor->text(), QStringLiteral("40"));
-    QCOMPARE(a.Kor, 40);
-  }
 };
 
 QTEST_MAIN(TSpinSzabalyokTeszt)
