@@ -1,4 +1,4 @@
-#include "tools/csv_iro.h"
+#include "persistence/csv_iro.h"
 
 #include <charconv>
 #include <cmath>
