@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "core/okoszisztema.h"
-#include "tools/csv_iro.h"
+#include "persistence/csv_iro.h"
 
 namespace zelvaris {
 

@@ -1,6 +1,8 @@
 #pragma once
 // The batch program's command line:
-//   zelvaris-batch [--seed N] [--steps N] [--snapshot OUT] [--series OUT.csv] [--progress] FILE
+//   zelvaris-batch [--seed N] [--steps N] [--snapshot OUT] [--series OUT.csv] [--progress]
+//                  [--set P=V]... [--sweep P=A:B:S]... [--replicates R]
+//                  [--summary OUT.csv] [--jobs J | --run I] [--header] FILE
 // Options may also be written as --name=value. Bad usage throws THasznalatHiba
 // with a one-line reason; the caller prints it with the usage text.
 
@@ -8,24 +10,49 @@
 #include <filesystem>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "tools/hasznalati_hiba.h"
+#include "tools/parameter.h"
 
 namespace zelvaris {
 
-class THasznalatHiba : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// --set P=V
+struct TErtekAdas {
+  TParameter Parameter;
+  std::string Ertek;
+};
+
+// --sweep P=A:B:S: A, A + S, ... up to B inclusive.
+struct TSopresLeiras {
+  TParameter Parameter;
+  int32_t Tol = 0;
+  int32_t Ig = 0;
+  int32_t Lepes = 1;
+  int64_t Pontok() const { return (int64_t{Ig} - Tol) / Lepes + 1; }
 };
 
 struct TBatchBeallitas {
-  bool Sugo = false;               // --help: print the usage text and stop
-  std::optional<uint32_t> Mag;     // --seed; none: seeded from the clock
-  int32_t Lepesek = 0;             // --steps
+  bool Sugo = false;                                 // --help: print the usage text and stop
+  std::optional<uint32_t> Mag;                       // --seed; none: seeded from the clock
+  int32_t Lepesek = 0;                               // --steps
   std::optional<std::filesystem::path> Pillanatkep;  // --snapshot
   std::optional<std::filesystem::path> Sorozat;      // --series
-  bool Haladas = false;            // --progress
-  std::filesystem::path Fajl;      // the .okocfg or .okopill to start from
+  bool Haladas = false;                              // --progress
+  std::filesystem::path Fajl;                        // the .okocfg or .okopill to start from
+
+  std::vector<TErtekAdas> Ertekek;                 // --set, in command-line order
+  std::vector<TSopresLeiras> Sopresek;             // --sweep, the first slowest
+  int32_t Ismetlesek = 1;                          // --replicates
+  std::optional<std::filesystem::path> Osszegzes;  // --summary
+  std::optional<int32_t> Munkak;                   // --jobs; none: the core count
+  std::optional<int32_t> Futas;                    // --run
+  bool Fejlec = false;                             // --header
+  bool SopresMod = false;  // any sweep option: runs are counted and summarised
+
+  // Points times replicates; the parser keeps it below 2^31.
+  int32_t FutasokSzama() const;
 };
 
 // Parses the arguments after the program name.

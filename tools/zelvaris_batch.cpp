@@ -7,6 +7,7 @@
 
 #include "tools/batch_futtatas.h"
 #include "tools/parancssor.h"
+#include "tools/sopres_futtatas.h"
 
 int main(int argc, char** argv) {
   using namespace zelvaris;
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     return kSikeres;
   }
   try {
+    if (beallitas.SopresMod) return SopresFuttatas(beallitas, std::cout, std::cerr);
     return BatchFuttatas(beallitas, std::cerr);
   } catch (const std::exception& e) {
     std::cerr << "zelvaris-batch: " << e.what() << '\n';
