@@ -72,6 +72,27 @@ TCsoportok SzovegbolCsoportok(std::string_view szoveg) {
   return csoportok;
 }
 
+std::string TulnagySzam(std::string_view szoveg) {
+  size_t i = 0;
+  while (i < szoveg.size()) {
+    if (!Szamjegy(szoveg[i])) {
+      ++i;
+      continue;
+    }
+    const size_t kezdet = i;
+    uint64_t ertek = 0;
+    bool tul = false;
+    while (i < szoveg.size() && Szamjegy(szoveg[i])) {
+      ertek = ertek * 10u + static_cast<uint64_t>(szoveg[i] - '0');
+      if (ertek > 2147483647u) tul = true;
+      if (tul) ertek = 2147483648u;
+      ++i;
+    }
+    if (tul) return std::string(szoveg.substr(kezdet, i - kezdet));
+  }
+  return {};
+}
+
 void Kever(TIdLista& lista, TVeletlen& veletlen) {
   const int32_t n = static_cast<int32_t>(lista.size());
   if (n < 2) return;

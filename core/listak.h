@@ -19,6 +19,9 @@ std::string ListaSzovegge(const TIdLista& lista);
 TIdLista SzovegbolLista(std::string_view szoveg);
 std::string CsoportokSzovegge(const TCsoportok& csoportok);
 TCsoportok SzovegbolCsoportok(std::string_view szoveg);
+// The first digit run of a list text too large for a 32-bit Id (the parsers
+// above would wrap it), or an empty string when every run fits.
+std::string TulnagySzam(std::string_view szoveg);
 
 // In-place shuffle: for i = 0..n-2, swap i with i + Random(n - i). Lists
 // shorter than two are left alone and draw nothing.

@@ -87,6 +87,13 @@ std::string TSorOlvaso::NyersSor() {
   return sor;
 }
 
+std::string TSorOlvaso::IdSor() {
+  std::string sor = NyersSor();
+  const std::string tul = TulnagySzam(sor);
+  if (!tul.empty()) Hiba("a(z) " + tul + " faj-azonosító túl nagy", utolsoSor_);
+  return sor;
+}
+
 std::string TSorOlvaso::Szoveg() { return KodlaprolAlakit(NyersSor()); }
 
 void TSorIro::Sor(std::string_view bajtok) {

@@ -40,8 +40,10 @@ class TSorOlvaso {
   std::string Szoveg();
   // A whole line as stored (the version line is compared byte for byte).
   std::string NyersSor();
-  TIdLista Lista() { return SzovegbolLista(NyersSor()); }
-  TCsoportok Csoportok() { return SzovegbolCsoportok(NyersSor()); }
+  std::string IdSor();
+  // A species Id too large for 32 bits is refused, not wrapped.
+  TIdLista Lista() { return SzovegbolLista(IdSor()); }
+  TCsoportok Csoportok() { return SzovegbolCsoportok(IdSor()); }
 
   // The number of the line the next read starts on (1 for the first).
   int32_t SorSzam() const { return sor_; }

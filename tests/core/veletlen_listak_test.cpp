@@ -79,3 +79,10 @@ TEST(Plafon, RoundsHalvesToEvenThenCeils) {
   EXPECT_EQ(Plafon(2.7f), 3);
   EXPECT_EQ(Plafon(-0.5f), 0);
 }
+
+TEST(ListaSzovegek, TooLargeIdsAreFound) {
+  EXPECT_EQ(TulnagySzam("1, 2147483647"), "");
+  EXPECT_EQ(TulnagySzam("1/2147483648, 3"), "2147483648");
+  EXPECT_EQ(TulnagySzam("x99999999999999999999999"), "99999999999999999999999");
+  EXPECT_EQ(TulnagySzam(""), "");
+}

@@ -161,6 +161,15 @@ TEST_F(Configuration, TruncatedAndMalformedFilesAreRefusedWhole) {
   teszt::Kiir(d / "rossz.okocfg", rossz);
   EXPECT_EQ(Hibauzenet(d / "rossz.okocfg", v.Veletlen, v.Tabla),
             (d / "rossz.okocfg").string() + ", 34. sor: érvénytelen szám: „1O”.");
+  // A species Id beyond 32 bits in a list line is refused rather than wrapped.
+  sorok = teszt::Sorok(teljes);
+  sorok[3 + 11] = "3, 99999999999";
+  rossz.clear();
+  for (const auto& s : sorok) rossz += s + "\r\n";
+  teszt::Kiir(d / "nagy.okocfg", rossz);
+  const std::string uzenet = Hibauzenet(d / "nagy.okocfg", v.Veletlen, v.Tabla);
+  EXPECT_NE(uzenet.find("15. sor"), std::string::npos) << uzenet;
+  EXPECT_NE(uzenet.find("99999999999"), std::string::npos) << uzenet;
 }
 
 TEST_F(Configuration, AnUnwritableTargetKeepsThePreviousFile) {
