@@ -277,6 +277,50 @@ constexpr std::array kKulcsok = std::to_array<TNyelviKulcs>({
 
 static_assert(kKulcsok.size() == 230);
 
+// Texts of what came after the original windows: seeds, exports and the cell
+// inspector. A language file without this section keeps these built-in texts.
+constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
+    {"EXTRAS", "cAct_MagBeallitas", "Mag beállítása...", AF},
+    {"EXTRAS", "hAct_MagBeallitas", "A véletlengenerátor állapotának beállítása", AT},
+    {"EXTRAS", "cAct_TerkepPngMentes", "Térkép mentése PNG-be...", AF},
+    {"EXTRAS", "hAct_TerkepPngMentes", "A térkép mentése PNG-képbe, cellánként egy képponttal", AT},
+    {"EXTRAS", "cxLbl_Mag", "Mag", AB},
+    {"EXTRAS", "cxLbl_KezdoMag", "Kezdőmag", AB},
+    {"EXTRAS", "cxForm_Mag", "Mag beállítása", AB},
+    {"EXTRAS", "cxLbl_UjMag", "A véletlengenerátor új állapota (0 - 4294967295):", AB},
+    {"EXTRAS", "cxBitBtn_Megsem", "Mégsem", AB},
+    {"EXTRAS", "cxAct_KepPngMentes", "Kép mentése PNG-be...", AB},
+    {"EXTRAS", "cxAct_AdatCsvMentes", "Adatok mentése CSV-be...", AB},
+    {"EXTRAS", "cxCap_PngMentes", "Kép mentése PNG-be", AB},
+    {"EXTRAS", "cxCap_CsvMentes", "Adatok mentése CSV-be", AB},
+    {"EXTRAS", "cxForm_CellaVizsgalo", "Cellavizsgáló", AB},
+    {"EXTRAS", "cxLbl_Sor", "Sor", AB},
+    {"EXTRAS", "cxLbl_Oszlop", "Oszlop", AB},
+    {"EXTRAS", "cxLbl_Novenyek", "Növények", AB},
+    {"EXTRAS", "cxLbl_Allatok", "Állatok", AB},
+    {"EXTRAS", "cxCol_Faj", "Faj", AB},
+    {"EXTRAS", "cxCol_Tomeg", "Tömeg", AB},
+    {"EXTRAS", "cxCol_Nem", "Nem", AB},
+    {"EXTRAS", "cxCol_Eletkor", "Életkor", AB},
+    {"EXTRAS", "cxCol_Evett", "Evett", AB},
+    {"EXTRAS", "cxCol_Ehezes", "Éhezés", AB},
+    {"EXTRAS", "cxCol_VemhesIdo", "Vemhességi idő", AB},
+    {"EXTRAS", "cxCol_UtodSzam", "Utódszám", AB},
+    {"EXTRAS", "cxCol_RegenIdo", "Regenerálódási idő", AB},
+    {"EXTRAS", "cxCol_DegDozis", "Deg. dózis", AB},
+    {"EXTRAS", "cxCol_PerDozis", "Per. dózis", AB},
+});
+
+template <typename T, std::size_t A, std::size_t B>
+constexpr std::array<T, A + B> Osszefuzes(const std::array<T, A>& a, const std::array<T, B>& b) {
+  std::array<T, A + B> ered{};
+  for (std::size_t i = 0; i < A; ++i) ered[i] = a[i];
+  for (std::size_t i = 0; i < B; ++i) ered[A + i] = b[i];
+  return ered;
+}
+
+constexpr auto kMindenKulcs = Osszefuzes(kKulcsok, kKiegeszitoKulcsok);
+
 bool Szamjegy(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -290,8 +334,12 @@ std::string_view TNyelviKulcs::Komponens() const {
 
 std::span<const TNyelviKulcs> NyelviKulcsok() { return kKulcsok; }
 
+std::span<const TNyelviKulcs> KiegeszitoKulcsok() { return kKiegeszitoKulcsok; }
+
+std::span<const TNyelviKulcs> MindenNyelviKulcs() { return kMindenKulcs; }
+
 const TNyelviKulcs* NyelviKulcs(std::string_view kulcs) {
-  for (const TNyelviKulcs& k : kKulcsok) {
+  for (const TNyelviKulcs& k : kMindenKulcs) {
     if (k.Kulcs == kulcs) return &k;
   }
   return nullptr;

@@ -32,6 +32,10 @@ struct TNyelviKulcs {
 
 // All 230 keys, sections in file order.
 std::span<const TNyelviKulcs> NyelviKulcsok();
+// The keys of the later additions, in a section of their own after those.
+std::span<const TNyelviKulcs> KiegeszitoKulcsok();
+// Both, in the order a language is read.
+std::span<const TNyelviKulcs> MindenNyelviKulcs();
 
 // The entry of a key by its exact name, or nullptr.
 const TNyelviKulcs* NyelviKulcs(std::string_view kulcs);

@@ -7,7 +7,7 @@
 namespace zelvaris {
 
 TNyelviTabla::TNyelviTabla() {
-  for (const TNyelviKulcs& k : NyelviKulcsok()) {
+  for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
     if (k.Fajta == TKulcsFajta::Ablak) szovegek_.emplace(k.Kulcs, k.Magyar);
     if (k.Fajta == TKulcsFajta::ProgramCim) programCim_ = k.Magyar;
   }

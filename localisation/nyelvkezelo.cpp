@@ -21,7 +21,7 @@ void TNyelvkezelo::NyelvBetoltese(const std::string& nev) {
   aktualisNyelv_ = nev;
   const TIniTartalom ini = IniBetoltes(NyelvKonyvtar() / nev);
 
-  for (const TNyelviKulcs& k : NyelviKulcsok()) {
+  for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
     switch (k.Fajta) {
       case TKulcsFajta::ProgramCim:
         tabla_.SetProgramCim(ini.Olvas(k.Szakasz, k.Kulcs, tabla_.ProgramCim()));
