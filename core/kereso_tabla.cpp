@@ -1,46 +1,16 @@
 #include "core/kereso_tabla.h"
 
+#include <iterator>
 #include <string>
 
+#include "core/gyuru_bejaras.h"
 #include "core/hibak.h"
 
+// Ring sizes counted at build time by the same walk, up to the first ring
+// whose disc no 32-bit budget fills.
+#include "gyuru_meretek.inc"
+
 namespace zelvaris {
-namespace {
-
-// Walks the first quadrant of ring r (r >= 2) with the rule
-// c = trunc(sqrt(r^2 - i^2)) + 1; each square root is tracked downward
-// exactly in integers as i grows, which matches the extended-precision result
-// for every radius the program can reach. Calls `ki` for every entry of the
-// quadrant in order and returns their number.
-template <typename Ki>
-int64_t NegyedBejaras(int64_t r, Ki&& ki) {
-  const int64_t r2 = r * r;
-  const int64_t q2 = (r - 1) * (r - 1);
-  int64_t s = r - 1;  // trunc(sqrt(r^2 - i^2)) for i = 1
-  int64_t t = r - 2;  // trunc(sqrt((r-1)^2 - i^2)) for i = 1
-  int64_t m = 0;
-  bool utolsoAtlos = false;
-  // The loop itself is only the first half; its entries are mirrored after it.
-  for (int64_t i = 1;; ++i) {
-    while (s > 0 && s * s > r2 - i * i) --s;
-    const int64_t c = s + 1;
-    if (c < i) break;
-    while (t > 0 && t * t > q2 - i * i) --t;
-    const int64_t d = t + 1;
-    ki(m, i, c);
-    ++m;
-    if (d < c - 1) {
-      ki(m, i, c - 1);
-      ++m;
-      utolsoAtlos = (i == c - 1);
-    } else {
-      utolsoAtlos = (i == c);
-    }
-  }
-  return m * 2 - (utolsoAtlos ? 1 : 0) + 1;
-}
-
-}  // namespace
 
 TKeresoTabla::TKeresoTabla() {
   negyed_.push_back({{0, 0}});
@@ -51,14 +21,10 @@ TKeresoTabla::TKeresoTabla() {
 void TKeresoTabla::MeretekSzamolasa(int32_t r) {
   while (static_cast<int32_t>(gyuruMeret_.size()) <= r) {
     const int64_t k = static_cast<int64_t>(gyuruMeret_.size());
-    int64_t negyedHossz;
-    if (k == 1) {
-      negyedHossz = 2;
-    } else {
-      negyedHossz = NegyedBejaras(k, [](int64_t, int64_t, int64_t) {});
-    }
-    gyuruMeret_.push_back(4 * negyedHossz);
-    korMeret_.push_back(korMeret_.back() + 4 * negyedHossz);
+    const int64_t meret = k < static_cast<int64_t>(std::size(kGyuruMeretek)) ? kGyuruMeretek[k]
+                                                                            : GyuruMeretSzamolasa(k);
+    gyuruMeret_.push_back(meret);
+    korMeret_.push_back(korMeret_.back() + meret);
   }
 }
 

@@ -96,3 +96,9 @@ TEST(KeresoTabla, BoundedDiscSizeStopsCounting) {
   EXPECT_EQ(t.KorMeretKorlatos(2000000000, 1000), 1001);
   EXPECT_EQ(t.KorMeretKorlatos(-3, 1000), 0);
 }
+
+TEST(KeresoTabla, RingSizesAgreeWithTheBuiltRings) {
+  TKeresoTabla t;
+  for (int32_t r : {1, 2, 3, 4, 5, 17, 150, 999, 5000, 26000, 26300})
+    EXPECT_EQ(t.GyuruMeret(r), 4 * static_cast<int64_t>(t.Negyed(r).size())) << "radius " << r;
+}
