@@ -13,7 +13,19 @@ TOkoszisztema::TOkoszisztema(TVeletlen& veletlen, TKeresoTabla& tabla)
 
 TOkoszisztema::~TOkoszisztema() { RajzolasKesz = false; }
 
+void TOkoszisztema::UjFajMemoriaEllenorzes() const {
+  if (!vanRacs_) return;
+  const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
+  const double kell = 4.0 * static_cast<double>(racs_.Cellak());
+  if (!szabad || kell <= static_cast<double>(*szabad)) return;
+  throw TMemoriaHiba("Az új faj nem fér el a memóriában: minden cellának kell egy új hely (kb. " +
+                         std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB), de csak " +
+                         std::to_string(static_cast<int64_t>(*szabad / 1048576.0)) + " MB szabad.",
+                     0);
+}
+
 TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
+  UjFajMemoriaEllenorzes();
   const auto id = AllatFajokSzama();
   allatFajok_.push_back(std::make_unique<TAllatFaj>(this, id));
   allatFajok_.back()->SetNev(nev);
@@ -25,6 +37,7 @@ TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
 }
 
 TNovenyFaj& TOkoszisztema::UjNovenyFaj(const std::string& nev) {
+  UjFajMemoriaEllenorzes();
   const auto id = NovenyFajokSzama();
   novenyFajok_.push_back(std::make_unique<TNovenyFaj>(this, id));
   novenyFajok_.back()->SetNev(nev);

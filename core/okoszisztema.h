@@ -50,7 +50,8 @@ class TOkoszisztema {
   bool VanAllatFaj(int32_t id) const { return id >= 0 && id < AllatFajokSzama(); }
   bool VanNovenyFaj(int32_t id) const { return id >= 0 && id < NovenyFajokSzama(); }
 
-  // Appends a species (also after the grid exists: every cell gains a slot).
+  // Appends a species (also after the grid exists: every cell gains a slot;
+  // throws TMemoriaHiba, changing nothing, when that slot array does not fit).
   TAllatFaj& UjAllatFaj(const std::string& nev);
   TNovenyFaj& UjNovenyFaj(const std::string& nev);
 
@@ -168,6 +169,7 @@ class TOkoszisztema {
   void NovenyHelyezese(int32_t faj, const TNoveny& noveny);
   void CellaUrites(int64_t cella);
   void MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const;
+  void UjFajMemoriaEllenorzes() const;
   int64_t BefogadoCellak(bool allat, int32_t faj) const;
   bool NovenyLep(TNovenyFaj& faj, int32_t index);
   void AllatFelvetel();

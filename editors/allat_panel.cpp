@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "core/listak.h"
 #include "editors/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
 #include "widgets/alkalmazas_kornyezet.h"
@@ -80,22 +81,6 @@ int32_t Egesz32(int64_t v) {
       std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-// A digit run of a list text too long for a 32-bit Id, if any.
-std::optional<QString> TulNagySzam(const QString& szoveg) {
-  qsizetype i = 0;
-  while (i < szoveg.size()) {
-    if (szoveg[i] < u'0' || szoveg[i] > u'9') {
-      ++i;
-      continue;
-    }
-    const qsizetype kezdet = i;
-    while (i < szoveg.size() && szoveg[i] >= u'0' && szoveg[i] <= u'9') ++i;
-    bool jo = false;
-    const qlonglong ertek = szoveg.mid(kezdet, i - kezdet).toLongLong(&jo);
-    if (!jo || ertek > std::numeric_limits<int32_t>::max()) return szoveg.mid(kezdet, i - kezdet);
-  }
-  return std::nullopt;
-}
 
 }  // namespace
 
@@ -284,14 +269,14 @@ void TAllatPanel::ListaKilepes(TMezoVezerlo& v) {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   const QString szoveg = v.Lista->text();
-  if (const std::optional<QString> hibas = TulNagySzam(szoveg)) {
+  if (const QString hibas = QString::fromStdString(TulnagySzam(szoveg.toStdString())); !hibas.isEmpty()) {
     {
       TEsemenyEngedely::TZar zar(kornyezet_.EsemenyEngedely());
       v.Lista->setText(Qs(ListaMezoSzoveg(*f, TFajFajta::Allat, v.Mezo)));
     }
     listaUzenet_ = true;
     kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, window()->windowTitle(),
-                                QStringLiteral("„%1” nem érvényes egész szám.").arg(*hibas));
+                                QStringLiteral("„%1” nem érvényes egész szám.").arg(hibas));
     listaUzenet_ = false;
     return;
   }

@@ -18,6 +18,7 @@
 #include <limits>
 #include <optional>
 
+#include "core/listak.h"
 #include "editors/csukhato_doboz.h"
 #include "editors/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
@@ -52,26 +53,6 @@ void Hatter(QWidget* w, QRgb szin) {
   w->setPalette(p);
 }
 
-// The first digit run of a list text too long for a 32-bit integer, if any.
-std::optional<QString> TulNagySzam(const QString& szoveg) {
-  qsizetype i = 0;
-  while (i < szoveg.size()) {
-    if (szoveg[i] < u'0' || szoveg[i] > u'9') {
-      ++i;
-      continue;
-    }
-    const qsizetype kezdet = i;
-    int64_t ertek = 0;
-    bool tul = false;
-    for (; i < szoveg.size() && szoveg[i] >= u'0' && szoveg[i] <= u'9'; ++i) {
-      if (tul) continue;
-      ertek = ertek * 10 + (szoveg[i].unicode() - u'0');
-      tul = ertek > std::numeric_limits<int32_t>::max();
-    }
-    if (tul) return szoveg.mid(kezdet, i - kezdet);
-  }
-  return std::nullopt;
-}
 
 }  // namespace
 
@@ -434,12 +415,12 @@ void TFajSzerkeszto::ListaKilepes(TSor& sor) {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   const QString szoveg = sor.Szoveg->text();
-  if (const std::optional<QString> hibas = TulNagySzam(szoveg)) {
+  if (const QString hibas = QString::fromStdString(TulnagySzam(szoveg.toStdString())); !hibas.isEmpty()) {
     // Nothing is stored: the field shows the list as it stands.
     sor.Szoveg->setText(Qs(ListaMezoSzoveg(*f, leiras_.Fajta, sor.Leiras->Mezo)));
     listaUzenet_ = true;
     kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, windowTitle(),
-                                QStringLiteral("„%1” nem érvényes egész szám.").arg(*hibas));
+                                QStringLiteral("„%1” nem érvényes egész szám.").arg(hibas));
     listaUzenet_ = false;
     return;
   }

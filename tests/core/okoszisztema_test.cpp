@@ -391,3 +391,17 @@ TEST(Korfa, HugeAgesAreCountedWithoutWalkingEmptyClasses) {
   EXPECT_EQ(k.Hossz(0), 2000000000);
   EXPECT_EQ(k.Ertek(0, 1, 69999), 0);
 }
+
+TEST(UjFaj, ASpeciesWhoseSlotsDoNotFitIsRefusedAndNothingChanges) {
+  TVilag v(300);
+  v.Noveny("fű");
+  v.Epit();
+  v.oko.ElerhetoMemoriaBeallitasa(1000);
+  EXPECT_THROW(v.oko.UjAllatFaj("nyúl"), TMemoriaHiba);
+  EXPECT_EQ(v.oko.AllatFajokSzama(), 0);
+  EXPECT_TRUE(v.oko.AllatSorrend.empty());
+  EXPECT_EQ(v.oko.AllatLetszam.Sorokszama(), 0);
+  v.oko.ElerhetoMemoriaBeallitasa(std::nullopt);
+  v.oko.UjAllatFaj("nyúl");
+  v.oko.Lepes();
+}
