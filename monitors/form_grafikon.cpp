@@ -5,6 +5,7 @@
 
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
+#include "monitors/kep_mentes.h"
 #include "widgets/pnx_grafikon.h"
 #include "widgets/qszin.h"
 
@@ -27,6 +28,8 @@ TForm_Grafikon::TForm_Grafikon(TOkoszisztema& okoszisztema, QWidget* szulo)
   reteg->setContentsMargins(0, 0, 0, 0);
   reteg->addWidget(grafikon_);
   resize(678, 307);
+  kepMentes_ = HelyiMenuAkcio(*this, "Act_KepPngMentes");
+  adatMentes_ = HelyiMenuAkcio(*this, "Act_AdatCsvMentes");
 }
 
 void TForm_Grafikon::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
@@ -37,6 +40,8 @@ void TForm_Grafikon::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
                            Qs(tabla.Szoveg("cgLbl_Dec")), Qs(tabla.Szoveg("cgLbl_Csusz")),
                            Qs(tabla.Szoveg("cgLbl_Oszt"))});
   grafikon_->SetGombSzovegek(Qs(tabla.Szoveg("cg1Btn_AktualisKeres")), Qs(tabla.Szoveg("cg2Btn_AktualisKeres")));
+  kepMentes_->setText(Qs(tabla.Szoveg("cxAct_KepPngMentes")));
+  adatMentes_->setText(Qs(tabla.Szoveg("cxAct_AdatCsvMentes")));
 }
 
 void TForm_Grafikon::Megnyitas() {

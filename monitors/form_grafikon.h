@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+class QAction;
+
 namespace zelvaris {
 
 class TNyelviTabla;
@@ -27,6 +29,11 @@ class TForm_Grafikon : public QWidget {
 
   TPnx_Grafikon& Grafikon() const { return *grafikon_; }
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
+
+  // The right button's menu: "Kép mentése PNG-be..." (the window as shown)
+  // and "Adatok mentése CSV-be..."; whoever opens the window binds them.
+  QAction* KepMentesAkcio() const { return kepMentes_; }
+  QAction* AdatMentesAkcio() const { return adatMentes_; }
 
   // The chart starts at the elapsed step count and gets a series for every
   // species, plants first.
@@ -57,6 +64,8 @@ class TForm_Grafikon : public QWidget {
   TOkoszisztema& okoszisztema_;
   TPnx_Grafikon* grafikon_;
   std::vector<TKulcs> kulcsok_;
+  QAction* kepMentes_;
+  QAction* adatMentes_;
 };
 
 }  // namespace zelvaris

@@ -10,6 +10,7 @@
 
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
+#include "monitors/kep_mentes.h"
 #include "monitors/korfa_vaszon.h"
 #include "widgets/qszin.h"
 #include "widgets/spin_mezo.h"
@@ -125,6 +126,7 @@ TForm_Korfa::TForm_Korfa(TOkoszisztema& okoszisztema, QWidget* szulo)
   connect(speSavhossz_, &TSpinMezo::Valtozas, this, &TForm_Korfa::SetSavHossz);
 
   resize(558, 306);
+  kepMentes_ = HelyiMenuAkcio(*this, "Act_KepPngMentes");
   vaszon_->SetEngedelyezett(true);
   Rajzolas();
 }
@@ -138,6 +140,7 @@ void TForm_Korfa::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   lblSavHosszMertek_->setText(Qs(tabla.Szoveg("ckLbl_SavHosszMertek")));
   lblKorbeosztas_->setText(Qs(tabla.Szoveg("ckLbl_Korbeosztas")));
   lblKorbeosztasMertek_->setText(Qs(tabla.Szoveg("ckLbl_KorbeosztasMertek")));
+  kepMentes_->setText(Qs(tabla.Szoveg("cxAct_KepPngMentes")));
 }
 
 void TForm_Korfa::AllatFajHozzaadasa(const QString& nev) {

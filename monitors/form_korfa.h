@@ -10,6 +10,7 @@
 
 #include "monitors/korfa_geometria.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 
@@ -53,6 +54,9 @@ class TForm_Korfa : public QWidget {
   TSpinMezo* SpE_SavSzelesseg() const { return speSavSzelesseg_; }
   TSpinMezo* SpE_Savhossz() const { return speSavhossz_; }
   TKorfaVaszon& Vaszon() const { return *vaszon_; }
+  // The right button's "Kép mentése PNG-be..." (the window as shown);
+  // whoever opens the window binds it.
+  QAction* KepMentesAkcio() const { return kepMentes_; }
 
  private:
   void Ujraszamolas();
@@ -81,6 +85,7 @@ class TForm_Korfa : public QWidget {
   QLabel* lblSavSzelessegMertek_;
   QLabel* lblSavHosszMertek_;
   TKorfaVaszon* vaszon_;
+  QAction* kepMentes_;
 };
 
 }  // namespace zelvaris

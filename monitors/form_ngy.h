@@ -1,14 +1,18 @@
 #pragma once
 // The magnifier window "Nagyító": the 40 x 40 cells inside the frame at 13
-// pixels per cell, drawn by the map window's drawing sink.
+// pixels per cell, drawn by the map window's drawing sink. A click on a
+// square opens the cell inspector on that cell; the right button offers the
+// image as a PNG file.
 
 #include <QWidget>
+#include <memory>
 
 #include "localisation/nyelvi_tabla.h"
 #include "widgets/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 
+class TForm_CellaVizsgalo;
 class TForm_Tkp;
 class TKepVaszon;
 
@@ -21,15 +25,28 @@ class TForm_Ngy : public QWidget {
   static constexpr int kOldal = 520;  // client area after a build: 40 x 13
 
   TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget* szulo = nullptr);
+  ~TForm_Ngy() override;
 
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
   // After the grid was built: the client area is 520 x 520 and stays so.
   void NagyitoMeretezes();
 
+  // A click at a point of the magnifier image: the inspector opens on the
+  // cell of the square under it.
+  void Kattintas(QPoint pont);
+  TForm_CellaVizsgalo& Vizsgalo() const { return *vizsgalo_; }
+  // "Kép mentése PNG-be...": the 521 x 521 image.
+  void KepMentes();
+
+ protected:
+  bool eventFilter(QObject* cel, QEvent* esemeny) override;
+
  private:
   TAlkalmazasKornyezet& kornyezet_;
   TForm_Tkp& terkep_;
   TKepVaszon* vaszon_ = nullptr;
+  QAction* kepMentes_ = nullptr;
+  std::unique_ptr<TForm_CellaVizsgalo> vizsgalo_;
 };
 
 }  // namespace zelvaris

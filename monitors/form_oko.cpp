@@ -31,22 +31,41 @@ TForm_Oko::TForm_Oko(QWidget* szulo) : QWidget(szulo, Qt::Tool) {
   lblIdo_->setObjectName(QStringLiteral("Lbl_Ido"));
   eL_ = Mezo(QStringLiteral("E_L"), this);
   eIdo_ = Mezo(QStringLiteral("E_Ido"), this);
+  lblMag_ = new QLabel(this);
+  lblMag_->setObjectName(QStringLiteral("Lbl_Mag"));
+  lblKezdoMag_ = new QLabel(this);
+  lblKezdoMag_->setObjectName(QStringLiteral("Lbl_KezdoMag"));
+  eMag_ = Mezo(QStringLiteral("E_Mag"), this);
+  eKezdoMag_ = Mezo(QStringLiteral("E_KezdoMag"), this);
+  eKezdoMag_->clear();
   racs->addWidget(lblL_, 0, 0);
   racs->addWidget(eL_, 0, 1);
   racs->addWidget(lblIdo_, 1, 0);
   racs->addWidget(eIdo_, 1, 1);
+  racs->addWidget(lblMag_, 2, 0);
+  racs->addWidget(eMag_, 2, 1);
+  racs->addWidget(lblKezdoMag_, 3, 0);
+  racs->addWidget(eKezdoMag_, 3, 1);
   setMinimumSize(148, 72);
-  resize(160, 72);
+  resize(190, 120);
 }
 
 void TForm_Oko::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   setWindowTitle(QString::fromStdString(tabla.Szoveg("ceForm_Oko")));
   lblL_->setText(QString::fromStdString(tabla.Szoveg("ceLbl_L")));
   lblIdo_->setText(QString::fromStdString(tabla.Szoveg("ceLbl_Ido")));
+  lblMag_->setText(QString::fromStdString(tabla.Szoveg("cxLbl_Mag")));
+  lblKezdoMag_->setText(QString::fromStdString(tabla.Szoveg("cxLbl_KezdoMag")));
 }
 
 void TForm_Oko::OldalhosszKiirasa(int64_t l) { eL_->setText(QString::number(l)); }
 
 void TForm_Oko::IdoKiirasa(int64_t ido) { eIdo_->setText(QString::number(ido)); }
+
+void TForm_Oko::MagKiirasa(uint32_t mag) { eMag_->setText(QString::number(mag)); }
+
+void TForm_Oko::KezdoMagKiirasa(std::optional<uint32_t> mag) {
+  eKezdoMag_->setText(mag ? QString::number(*mag) : QString());
+}
 
 }  // namespace zelvaris

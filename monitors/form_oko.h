@@ -1,9 +1,11 @@
 #pragma once
 // The ecosystem information window "Ökoszisztéma": the side length of the
-// world and the elapsed time, in two read-only fields.
+// world, the elapsed time, the random generator's current state ("Mag") and
+// its state when the last build began ("Kezdőmag"), in read-only fields.
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -22,12 +24,19 @@ class TForm_Oko : public QWidget {
 
   void OldalhosszKiirasa(int64_t l);  // E_L
   void IdoKiirasa(int64_t ido);       // E_Ido
+  void MagKiirasa(uint32_t mag);      // E_Mag
+  // E_KezdoMag; empty while no build has begun.
+  void KezdoMagKiirasa(std::optional<uint32_t> mag);
 
  private:
   QLabel* lblL_;
   QLabel* lblIdo_;
+  QLabel* lblMag_;
+  QLabel* lblKezdoMag_;
   QLineEdit* eL_;
   QLineEdit* eIdo_;
+  QLineEdit* eMag_;
+  QLineEdit* eKezdoMag_;
 };
 
 }  // namespace zelvaris

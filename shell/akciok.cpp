@@ -77,6 +77,8 @@ const std::vector<TAkcioLeiras>& AkcioLeirasok() {
       {"Act_EngKezdet", "Engedélyek", -1, true, true, E},
       {"Act_EngNemBeallitott", "Engedélyek", -1, true, true, E},
       {"Act_EngBeallitott", "Engedélyek", -1, true, true, E},
+      {"Act_MagBeallitas", "Műveletek", -1, true, true, K},
+      {"Act_TerkepPngMentes", "Fájl", -1, false, true, B},
   };
   return leirasok;
 }
@@ -110,7 +112,10 @@ QAction* TAkciok::operator[](std::string_view nev) const {
 
 void TAkciok::Muvelet(std::string_view nev, std::function<void()> muvelet) {
   QAction* a = (*this)[nev];
-  connect(a, &QAction::triggered, this, [m = std::move(muvelet)] { m(); });
+  connect(a, &QAction::triggered, this, [this, m = std::move(muvelet)] {
+    m();
+    emit Lefutott();
+  });
 }
 
 bool TAkciok::Engedelyezett(std::string_view nev) const {

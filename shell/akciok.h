@@ -62,6 +62,11 @@ class TAkciok : public QObject {
   void AllapotBeallitasa(TEngedelyAllapot allapot);
   void SetKep(std::string_view nev, int kep);
 
+ signals:
+  // An action's operation has run (or ended with an error): what shows the
+  // world's state may refresh.
+  void Lefutott();
+
  private:
   struct TAkcio {
     QAction* Akcio;

@@ -17,12 +17,16 @@
 #include "editors/uj_faj.h"
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
+#include "monitors/cella_vizsgalo.h"
 #include "monitors/form_goc.h"
+#include "monitors/form_grafikon.h"
+#include "monitors/form_korfa.h"
 #include "monitors/form_kijelzes.h"
 #include "monitors/form_ngy.h"
 #include "monitors/form_oko.h"
 #include "monitors/form_permetek.h"
 #include "monitors/form_tkp.h"
+#include "monitors/kep_mentes.h"
 #include "net/mod_valto.h"
 #include "persistence/fajl_hiba.h"
 #include "persistence/fajlnevek.h"
@@ -32,6 +36,7 @@
 #include "shell/form_kezelo.h"
 #include "shell/hibakezeles.h"
 #include "shell/ikonok.h"
+#include "shell/mag_dialogus.h"
 #include "shell/oldalhossz_dialogus.h"
 #include "widgets/alkalmazas_kornyezet.h"
 
@@ -60,13 +65,14 @@ const std::vector<TMenuLeiras>& MenuLeirasok() {
       {"MM_Fajl",
        {"Act_OkoCfgMegnyitas", "Act_OkoPillMegnyitas", "Act_NovenyfajMegnyitas",
         "Act_AllatfajMegnyitas", "|", "Act_OkoCfgMentes", "Act_OkoPillMentes",
-        "Act_NovenyfajMentes", "Act_AllatfajMentes", "|", "Act_Bezar"}},
+        "Act_NovenyfajMentes", "Act_AllatfajMentes", "Act_TerkepPngMentes", "|", "Act_Bezar"}},
       {"MM_Mod", {"Act_IndependentMode", "Act_ServerMode", "Act_ClientMode"}},
       {"MM_Uj", {"Act_UjOkoszisztema", "Act_UjNovenyFaj", "Act_UjAllatFaj"}},
       {"MM_Muveletek",
        {"Act_Alkalmaz", "Act_FogyasztotSzamol", "|", "Act_StartStop", "Act_Tovabb", "|",
         "Act_AllatFajUrit", "Act_NovenyFajUrit", "Act_OkoUrit", "|", "Act_DegPermetezes",
-        "Act_PerPermetezes", "|", "Act_Tisztit", "Act_Gyogyit", "|", "Act_Atmeretez"}},
+        "Act_PerPermetezes", "|", "Act_Tisztit", "Act_Gyogyit", "|", "Act_Atmeretez", "|",
+        "Act_MagBeallitas"}},
       {"MM_Ablakok",
        {"Act_UjNovenyfajAblak", "Act_UjAllatfajAblak", "Act_UjGrafikonAblak", "Act_UjKorfaAblak",
         "|", "Act_OsszesNovenyfajAblakotBezar", "Act_OsszesAllatfajAblakotBezar",
@@ -142,6 +148,7 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
   beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
   NyelvMenuJeloles();
+  connect(akciok_.get(), &TAkciok::Lefutott, this, &TForm_Fo::AllapotKijelzes);
 }
 
 TForm_Fo::~TForm_Fo() { kornyezet_.Nyelv().SetFoAblak(nullptr); }
@@ -159,6 +166,7 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
     };
     lepteto.IdoKiirasa = [this](int32_t ido) {
       if (ablakok_.Oko != nullptr) ablakok_.Oko->IdoKiirasa(ido);
+      AllapotKijelzes();
     };
     ablakok_.Kezelo->HibaMiattLeallitas = [this] { StartStop(); };
   }
@@ -170,6 +178,7 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
   akciok_->Muvelet("Act_IndependentMode", [this] { modValto_->FuggetlenMod(); });
   akciok_->Muvelet("Act_ServerMode", [this] { modValto_->SzerverMod(); });
   akciok_->Muvelet("Act_ClientMode", [this] { modValto_->KliensMod(); });
+  AllapotKijelzes();
 }
 
 // --- Layout -------------------------------------------------------------------
@@ -362,6 +371,8 @@ void TForm_Fo::MuveletekKotese() {
   Kot("Act_OkoCfgMentes", &TForm_Fo::OkoCfgMentes);
   Kot("Act_OkoPillMegnyitas", &TForm_Fo::OkoPillMegnyitas);
   Kot("Act_OkoPillMentes", &TForm_Fo::OkoPillMentes);
+  Kot("Act_MagBeallitas", &TForm_Fo::MagBeallitas);
+  Kot("Act_TerkepPngMentes", &TForm_Fo::TerkepPngMentes);
 
   auto egyszeru = [this](std::string_view nev, void (TOkoszisztema::*muvelet)()) {
     akciok_->Muvelet(nev, [this, muvelet] {
@@ -389,10 +400,10 @@ void TForm_Fo::MuveletekKotese() {
   akciok_->Muvelet("Act_OsszesGrafikonAblakotBezar", [this] { grafikonFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_OsszesKorfaAblakotBezar", [this] { korfaFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_UjGrafikonAblak", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] { grafikonFormLista_.UjAblak(); });
+    Vedett(kornyezet_.Modalis(), this, [this] { GrafikonExportKotes(grafikonFormLista_.UjAblak()); });
   });
   akciok_->Muvelet("Act_UjKorfaAblak", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] { korfaFormLista_.UjAblak(); });
+    Vedett(kornyezet_.Modalis(), this, [this] { KorfaExportKotes(korfaFormLista_.UjAblak()); });
   });
   MonitorFeliratkozas(TFajKozpont::Kozpont(kornyezet_), grafikonFormLista_, korfaFormLista_, this);
   // An editor on the last species of the kind; nothing without one.
@@ -482,6 +493,7 @@ void TForm_Fo::SzerkesztokElhelyezese() {
 void TForm_Fo::Alkalmaz() {
   if (kornyezet_.Nyelv().Fut()) StartStop();
   TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  kezdoMag_ = kornyezet_.Veletlen().Mag();
   const std::vector<THiany> hianyok = oko.Alkalmaz();
   oko.Benepesit = true;
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott);
@@ -585,8 +597,11 @@ void TForm_Fo::OkoPillMegnyitasa(const std::filesystem::path& fajl) {
   if (!PontosKiterjesztes(fajl, kOkoPillKiterjesztes)) {
     throw TFajlHiba(fajl, "a pillanatkép kiterjesztése .okopill kell legyen");
   }
+  // The load builds the world: its build begins with the generator as it is now.
+  const uint32_t mag = kornyezet_.Veletlen().Mag();
   std::unique_ptr<TOkoszisztema> uj =
       OkoPillBetoltese(fajl, kornyezet_.Veletlen(), kornyezet_.Tabla());
+  kezdoMag_ = mag;
   UjOkoszisztemaBeallitas(std::move(uj));
   kornyezet_.Nyelv().SetCimElotag(fajl.filename().string() + " - ");
   // The loaded world is built: what the apply action does after building.
@@ -639,6 +654,58 @@ void TForm_Fo::OkoPillMentes() {
   const auto fajl = MentesiNev(kMentesCim, "okopill", kOkoPillSzuro, kOkoPillKiterjesztes);
   if (fajl.empty()) return;
   OkoPillMentese(kornyezet_.Okoszisztema(), fajl);
+}
+
+}  // namespace zelvaris
+
+// --- Seed and exports ----------------------------------------------------------------
+
+namespace zelvaris {
+
+void TForm_Fo::MagBeallitasa(uint32_t mag) {
+  kornyezet_.Veletlen().MagBeallitasa(mag);
+  AllapotKijelzes();
+}
+
+void TForm_Fo::AllapotKijelzes() {
+  if (ablakok_.Oko != nullptr) {
+    ablakok_.Oko->MagKiirasa(kornyezet_.Veletlen().Mag());
+    ablakok_.Oko->KezdoMagKiirasa(kezdoMag_);
+  }
+  if (ablakok_.Ngy != nullptr) ablakok_.Ngy->Vizsgalo().Frissites();
+}
+
+void TForm_Fo::MagBeallitas() {
+  TForm_Mag d(this);
+  d.SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
+  d.SetErtek(kornyezet_.Veletlen().Mag());
+  if (kornyezet_.Modalis().Dialogus(d) != QDialog::Accepted) return;
+  const std::optional<uint32_t> mag = d.Ertek();
+  if (!mag) {
+    kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, d.windowTitle(),
+                                QStringLiteral("A mag 0 és 4294967295 közötti egész szám lehet; "
+                                               "a generátor állapota nem változott."));
+    return;
+  }
+  MagBeallitasa(*mag);
+}
+
+void TForm_Fo::TerkepPngMentes() {
+  if (ablakok_.Tkp == nullptr) return;
+  KepMentesePngBe(kornyezet_, this, [this] { return ablakok_.Tkp->Rajzolo().TerkepKep(); });
+}
+
+void TForm_Fo::GrafikonExportKotes(TForm_Grafikon& ablak) {
+  TForm_Grafikon* a = &ablak;
+  connect(ablak.KepMentesAkcio(), &QAction::triggered, a,
+          [this, a] { KepMentesePngBe(kornyezet_, a, [a] { return a->grab().toImage(); }); });
+  connect(ablak.AdatMentesAkcio(), &QAction::triggered, a, [this, a] { AdatokMenteseCsvBe(kornyezet_, a); });
+}
+
+void TForm_Fo::KorfaExportKotes(TForm_Korfa& ablak) {
+  TForm_Korfa* a = &ablak;
+  connect(ablak.KepMentesAkcio(), &QAction::triggered, a,
+          [this, a] { KepMentesePngBe(kornyezet_, a, [a] { return a->grab().toImage(); }); });
 }
 
 }  // namespace zelvaris

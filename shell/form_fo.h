@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ class TForm_Allat_Teljes;
 class TForm_Atmeretez;
 class TForm_ClientMode;
 class TForm_Goc;
+class TForm_Grafikon;
+class TForm_Korfa;
 class TForm_Jelentkezesek;
 class TForm_Kezelo;
 class TForm_Kijelzes;
@@ -107,6 +110,16 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   // The initial directory of the file dialogs of one kind ("okocfg").
   QString Konyvtar(std::string_view nev) const;
 
+  // Sets the random generator's state and shows it ("Mag beállítása...",
+  // the --seed argument).
+  void MagBeallitasa(uint32_t mag);
+  // The generator's state when the last build (Alkalmaz, a snapshot load)
+  // began; nothing before the first.
+  std::optional<uint32_t> KezdoMag() const { return kezdoMag_; }
+  // Refreshes what shows the world's state after a tick or an action: the
+  // seeds and the cell inspector.
+  void AllapotKijelzes();
+
   // TFoAblakSzovegek
   std::string Felirat(std::string_view komponens) const override;
   void SetFelirat(std::string_view komponens, const std::string& szoveg) override;
@@ -147,6 +160,10 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   void OkoCfgMentes();
   void OkoPillMegnyitas();
   void OkoPillMentes();
+  void MagBeallitas();
+  void TerkepPngMentes();
+  void GrafikonExportKotes(TForm_Grafikon& ablak);
+  void KorfaExportKotes(TForm_Korfa& ablak);
   std::filesystem::path MentesiNev(const QString& cim, std::string_view konyvtar,
                                    const QString& szuro, std::string_view kiterjesztes);
 
@@ -167,6 +184,7 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   std::unique_ptr<TModValto> modValto_;
   bool terkepElhelyezve_ = false;
   bool bezarva_ = false;
+  std::optional<uint32_t> kezdoMag_;
 };
 
 }  // namespace zelvaris

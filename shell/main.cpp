@@ -1,20 +1,30 @@
-// Zelvaris, the window program. An optional argument names a configuration
-// (.okocfg) or snapshot (.okopill) to open at start, as the open actions would.
+// Zelvaris, the window program: `zelvaris [--seed N] [FILE]`. FILE names a
+// configuration (.okocfg) or snapshot (.okopill) to open at start, as the
+// open actions would; N sets the random generator's state before that.
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "shell/hibakezeles.h"
+#include "shell/inditasi_argumentumok.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
   zelvaris::TZelvarisAlkalmazas app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
 
+  zelvaris::TInditasiArgumentumok argumentumok;
+  try {
+    argumentumok = zelvaris::InditasiArgumentumok(app.arguments().mid(1));
+  } catch (const std::invalid_argument& e) {
+    std::fprintf(stderr, "zelvaris: %s\nHasználat: zelvaris [--seed N] [FÁJL]\n", e.what());
+    return 2;
+  }
   // Start-up makes the program directory current: a relative argument is
   // resolved before that.
-  const QStringList argumentumok = app.arguments();
-  const QString fajl = argumentumok.size() > 1 ? QFileInfo(argumentumok.at(1)).absoluteFilePath() : QString();
+  const QString fajl =
+      argumentumok.Fajl.isEmpty() ? QString() : QFileInfo(argumentumok.Fajl).absoluteFilePath();
 
   zelvaris::TProgram program(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
   zelvaris::TForm_Fo& fo = program.Fo();
@@ -24,6 +34,7 @@ int main(int argc, char** argv) {
   QObject::connect(&fo, &zelvaris::TForm_Fo::Bezarva, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   fo.showMaximized();
 
+  if (argumentumok.Mag) fo.MagBeallitasa(*argumentumok.Mag);
   if (!fajl.isEmpty()) {
     zelvaris::Vedett(program.Kornyezet().Modalis(), &fo,
                      [&] { fo.FajlMegnyitasa(std::filesystem::path(fajl.toStdString())); });
