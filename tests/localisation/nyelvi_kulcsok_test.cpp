@@ -83,7 +83,7 @@ TEST_P(SzallitottNyelv, MindenKulcsotMegadEsMastNem) {
 
   const TIniTartalom ini(bajtok);
   std::map<std::string, std::set<std::string>> vart;
-  for (const TNyelviKulcs& k : NyelviKulcsok()) {
+  for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
     vart[std::string(k.Szakasz)].insert(std::string(k.Kulcs));
   }
   const std::vector<std::string> szakaszok = ini.Szakaszok();
@@ -95,7 +95,7 @@ TEST_P(SzallitottNyelv, MindenKulcsotMegadEsMastNem) {
     EXPECT_EQ(kulcsok.size(), vart[szakasz].size()) << "repeated key in " << szakasz;
   }
   EXPECT_EQ(szakaszok.size(), vart.size());
-  for (const TNyelviKulcs& k : NyelviKulcsok()) {
+  for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
     EXPECT_FALSE(ini.Olvas(k.Szakasz, k.Kulcs, "").empty()) << k.Kulcs;
   }
 }
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Nyelvek, SzallitottNyelv, ::testing::Values("Magyar.lng
 
 TEST(SzallitottNyelvek, AMagyarABeepitettSzovegek) {
   const TIniTartalom ini = IniBetoltes(kAdatKonyvtar / "languages" / "Magyar.lng");
-  for (const TNyelviKulcs& k : NyelviKulcsok()) {
+  for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
     EXPECT_EQ(ini.Olvas(k.Szakasz, k.Kulcs, "?"), k.Magyar) << k.Kulcs;
   }
 }
@@ -130,4 +130,36 @@ TEST(SzallitottNyelvek, AProgramKonyvtarbaMasolva) {
   const std::filesystem::path program(ZELVARIS_PROGRAM_DIR);
   EXPECT_EQ(teszt::Beolvas(program / "languages" / "English.lng"),
             teszt::Beolvas(kAdatKonyvtar / "languages" / "English.lng"));
+}
+
+// The later additions sit in a section of their own after the original ones;
+// a language file written before them leaves their built-in texts in place.
+TEST(KiegeszitoKulcsok, SajatSzakaszbanEsHianyukbanBeepitett) {
+  ASSERT_FALSE(KiegeszitoKulcsok().empty());
+  std::set<std::string> osszes;
+  for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
+    std::string s(k.Kulcs);
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(osszes.insert(s).second) << k.Kulcs;
+  }
+  for (const TNyelviKulcs& k : KiegeszitoKulcsok()) {
+    EXPECT_EQ(k.Szakasz, "EXTRAS") << k.Kulcs;
+    EXPECT_EQ(NyelviKulcs(k.Kulcs), &k);
+  }
+  EXPECT_EQ(MindenNyelviKulcs().size(), NyelviKulcsok().size() + KiegeszitoKulcsok().size());
+  EXPECT_EQ(NyelviKulcs("cxLbl_KezdoMag")->Komponens(), "Lbl_KezdoMag");
+  EXPECT_EQ(NyelviKulcs("cAct_MagBeallitas")->Fajta, TKulcsFajta::AkcioFelirat);
+
+  teszt::TIdeiglenesKonyvtar konyvtar;
+  const std::string regi = "[ECOFORM]\r\nceLbl_Ido=Time\r\n";
+  std::filesystem::create_directories(konyvtar.Utvonal() / "languages");
+  teszt::Kiir(konyvtar.Utvonal() / "languages" / "Regi.lng", regi);
+  TNyelvkezelo nyelv(konyvtar.Utvonal());
+  nyelv.NyelvBetoltese("Regi.lng");
+  EXPECT_EQ(nyelv.Szoveg("ceLbl_Ido"), "Time");
+  EXPECT_EQ(nyelv.Szoveg("cxLbl_KezdoMag"), "Kezdőmag");
+  TNyelvkezelo angol(kAdatKonyvtar);
+  angol.NyelvBetoltese("English.lng");
+  EXPECT_EQ(angol.Szoveg("cxLbl_KezdoMag"), "Start seed");
+  EXPECT_EQ(angol.Szoveg("cxAct_AdatCsvMentes"), "Save data as CSV...");
 }

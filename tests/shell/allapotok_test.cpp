@@ -151,7 +151,7 @@ class TAllapotokTeszt : public QObject {
     QVERIFY(!p.Fo().Menu("MM_Mod")->menuAction()->isVisible());
     QVERIFY(!p.Fo().Menu("MM_Sugo")->menuAction()->isVisible());
     QVERIFY(p.Fo().Menu("MM_Fajl")->menuAction()->isVisible());
-    QCOMPARE(p.Fo().Menu("MM_Muveletek")->actions().size(), 17);
+    QCOMPARE(p.Fo().Menu("MM_Muveletek")->actions().size(), 19);
     const auto eszkoztarak = p.Fo().findChildren<QToolBar*>();
     QCOMPARE(eszkoztarak.size(), qsizetype{5});
     QCOMPARE(p.Fo().findChild<QToolBar*>("ToolB_Ablakok")->actions().size(), 11);
