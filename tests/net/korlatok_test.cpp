@@ -123,21 +123,6 @@ class TKorlatokTeszt : public QObject {
     QVERIFY(sz.Szerver().LegtobbNyitott() <= 8);
   }
 
-  void DeaktivalasBontMindent() {
-    TGyujtoSzerver sz(RovidKorlatok());
-    auto a = Kapcsolodas(sz.Port());
-    auto b = Kapcsolodas(sz.Port());
-    const quint16 port = sz.Port();
-    QTRY_COMPARE(sz.Szerver().NyitottKapcsolatok(), 2);
-    sz.Szerver().Deaktivalas();
-    QVERIFY(!sz.Szerver().Aktiv());
-    QTRY_VERIFY(BontottaASzerver(*a));
-    QTRY_VERIFY(BontottaASzerver(*b));
-    QTcpSocket uj;
-    uj.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
-    QVERIFY(!uj.waitForConnected(2000));
-  }
-
   // A flood leaves the log at its cap, notes what it skipped and ends with
   // the newest line; the sign-ins list keeps its newest names.
   void NaploKorlatok() {
@@ -170,15 +155,6 @@ class TKorlatokTeszt : public QObject {
     // A quiet server shows every line.
     Kuldes(sz.Port(), "NAME\r\nDóra\r\n");
     QTRY_VERIFY(naplo.toPlainText().endsWith(QStringLiteral("NAME\nDóra kapcsolódott")));
-  }
-
-  void ListaKorlat() {
-    TForm_Jelentkezesek lista;
-    lista.NevekHozzaadasa({"a", "b", "c"}, 4);
-    lista.NevekHozzaadasa({"d", "e"}, 4);
-    QCOMPARE(lista.Nevek(), (QStringList{"b", "c", "d", "e"}));
-    lista.NevekHozzaadasa({"f", "g", "h", "i", "j"}, 4);
-    QCOMPARE(lista.Nevek(), (QStringList{"g", "h", "i", "j"}));
   }
 };
 

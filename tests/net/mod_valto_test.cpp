@@ -158,19 +158,6 @@ class TModValtoTeszt : public QObject {
     QCOMPARE(m.Jelolt(), 0);
   }
 
-  // What the server logged before it stopped stays in the log.
-  void NaploMegmarad() {
-    TModok m;
-    m.Szerver.trigger();
-    Kuldes(m.Port(), "ASK\r\nEmma\r\n");
-    QTRY_VERIFY(m.Naplo.toPlainText().contains(QStringLiteral("Emma engedélyt kér")));
-    QCOMPARE(m.Jelentkezesek.Nevek(), QStringList{"Emma"});
-    QVERIFY(m.Jelentkezesek.isHidden());
-    m.Fuggetlen.trigger();
-    m.Szerver.trigger();
-    QCOMPARE(m.Naplo.toPlainText(), QStringLiteral("ASK\nEmma engedélyt kér"));
-  }
-
   void SzerverbolKliensbeNemmel() {
     TModok m;
     m.Szerver.trigger();
@@ -313,17 +300,6 @@ class TModValtoTeszt : public QObject {
     QCOMPARE(m.Modalis.Uzenetek.size(), size_t(1));
     QCOMPARE(m.Modalis.Uzenetek[0].Fajta, TModalisFelulet::TUzenetFajta::Hiba);
     QVERIFY(m.UtolsoUzenet().contains(QString::number(masik.serverPort())));
-  }
-
-  void LeallitasBezarMindent() {
-    TModok m;
-    m.Szerver.trigger();
-    auto kapcsolat = Kapcsolodas(m.Port());
-    QTRY_COMPARE(m.Valto->SzerverKomponens().NyitottKapcsolatok(), 1);
-    m.Valto->Leallitas();
-    QVERIFY(!m.Valto->SzerverKomponens().Aktiv());
-    QTRY_VERIFY(BontottaASzerver(*kapcsolat));
-    QVERIFY(m.Modalis.Kerdesek.empty());
   }
 
   void Parbeszed() {
