@@ -17,7 +17,9 @@ void TValodiModalisFelulet::Uzenet(QWidget* szulo, TUzenetFajta fajta, const QSt
 }
 
 bool TValodiModalisFelulet::IgenNem(QWidget* szulo, const QString& cim, const QString& kerdes) {
-  return QMessageBox::question(szulo, cim, kerdes, QMessageBox::Yes | QMessageBox::No) ==
+  // A warning with No preselected: every question of the program guards a
+  // change that is hard to take back.
+  return QMessageBox::warning(szulo, cim, kerdes, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
