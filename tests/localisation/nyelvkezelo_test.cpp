@@ -19,7 +19,7 @@ namespace {
 class THamisFoAblak : public TFoAblakSzovegek {
  public:
   THamisFoAblak() {
-    for (const TNyelviKulcs& k : NyelviKulcsok()) {
+    for (const TNyelviKulcs& k : MindenNyelviKulcs()) {
       if (k.Fajta == TKulcsFajta::MenuFelirat || k.Fajta == TKulcsFajta::AkcioFelirat) {
         feliratok[std::string(k.Komponens())] = std::string(k.Magyar);
       } else if (k.Fajta == TKulcsFajta::AkcioTipp) {
