@@ -178,6 +178,10 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
   akciok_->Muvelet("Act_IndependentMode", [this] { modValto_->FuggetlenMod(); });
   akciok_->Muvelet("Act_ServerMode", [this] { modValto_->SzerverMod(); });
   akciok_->Muvelet("Act_ClientMode", [this] { modValto_->KliensMod(); });
+  // Seed points placed with the right button draw too, outside any action.
+  if (ablakok_.Tkp != nullptr) {
+    connect(&ablakok_.Tkp->Rajzolo(), &TTerkepRajzolo::TerkepValtozott, this, [this] { AllapotKijelzes(); });
+  }
   AllapotKijelzes();
 }
 
