@@ -319,13 +319,15 @@ void TOkoszisztema::Atmeretez(int32_t n) {
   Ujrarajzol();
 }
 
-void TOkoszisztema::AllatFajUrit() {
-  for (auto& f : allatFajok_) {
+// Destroys every individual of the species, last first, clearing their cells.
+template <typename Fajok, typename Slotok>
+void TOkoszisztema::FajokUritese(Fajok& fajok, Slotok slotok) {
+  for (auto& f : fajok) {
     if (vanRacs_ && racs_.L() > 0) {
-      uint32_t* slotok = racs_.AllatSlotok(f->Id());
+      uint32_t* s = slotok(f->Id());
       for (int32_t i = f->Egyedek.Darab() - 1; i >= 0; --i) {
         const int64_t cella = Cella(f->Egyedek[i].Sor, f->Egyedek[i].Oszlop);
-        slotok[cella] = 0;
+        s[cella] = 0;
         racs_.Jelol(cella);
       }
     }
@@ -334,19 +336,12 @@ void TOkoszisztema::AllatFajUrit() {
   Rajzol();
 }
 
+void TOkoszisztema::AllatFajUrit() {
+  FajokUritese(allatFajok_, [this](int32_t id) { return racs_.AllatSlotok(id); });
+}
+
 void TOkoszisztema::NovenyFajUrit() {
-  for (auto& f : novenyFajok_) {
-    if (vanRacs_ && racs_.L() > 0) {
-      uint32_t* slotok = racs_.NovenySlotok(f->Id());
-      for (int32_t i = f->Egyedek.Darab() - 1; i >= 0; --i) {
-        const int64_t cella = Cella(f->Egyedek[i].Sor, f->Egyedek[i].Oszlop);
-        slotok[cella] = 0;
-        racs_.Jelol(cella);
-      }
-    }
-    f->Egyedek.Urites();
-  }
-  Rajzol();
+  FajokUritese(novenyFajok_, [this](int32_t id) { return racs_.NovenySlotok(id); });
 }
 
 void TOkoszisztema::OkoUrit() {

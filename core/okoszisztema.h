@@ -168,6 +168,8 @@ class TOkoszisztema {
   void AllatHelyezese(int32_t faj, const TAllat& allat);
   void NovenyHelyezese(int32_t faj, const TNoveny& noveny);
   void CellaUrites(int64_t cella);
+  template <typename Fajok, typename Slotok>
+  void FajokUritese(Fajok& fajok, Slotok slotok);
   void MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const;
   void UjFajMemoriaEllenorzes() const;
   int64_t BefogadoCellak(bool allat, int32_t faj) const;
