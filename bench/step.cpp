@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/memoria.h"
+#include "bench/proba_vilag.h"
 #include "core/okoszisztema.h"
 
 using namespace zelvaris;
@@ -18,53 +19,12 @@ struct TMeres {
   double lepesMasodperc = 0, nsEgyedLepes = 0, probaMasodperc = 0, arany = 0;
 };
 
-void Faj(TOkoszisztema& o, double arany) {
-  for (const char* nev : {"fű", "here"}) {
-    TNovenyFaj& p = o.UjNovenyFaj(nev);
-    p.Tomeg = 30;
-    p.Novekmeny = 3;
-    p.PopulacioMeret = static_cast<int32_t>(20000 * arany);
-  }
-  o.NovenyFaj(1).AllatGatlas = {2};
-  auto legelo = [&](const char* nev, int32_t db, int32_t tomeg) -> TAllatFaj& {
-    TAllatFaj& f = o.UjAllatFaj(nev);
-    f.PopulacioMeret = static_cast<int32_t>(db * arany);
-    f.SetTomeg(tomeg);
-    f.Kor = 80;
-    f.Vemhes = 5;
-    f.Ivarerettseg = 10;
-    f.Regeneralodas = 4;
-    f.SzuloSugar = 2;
-    f.Utod = 3;
-    f.Ehes = 8;
-    f.Jollakottsag = 10;
-    f.SetMozgasHossz(20);
-    f.Predak.SetNovenyPredak({{0, 1}});
-    return f;
-  };
-  legelo("nyúl", 3500, 5);
-  legelo("szarvas", 2000, 12).NovenyUtkozes = {1};
-  TAllatFaj& roka = o.UjAllatFaj("róka");
-  roka.PopulacioMeret = static_cast<int32_t>(500 * arany);
-  roka.SetTomeg(10);
-  roka.Kor = 150;
-  roka.Vemhes = 8;
-  roka.Ivarerettseg = 20;
-  roka.Regeneralodas = 6;
-  roka.SzuloSugar = 1;
-  roka.Utod = 3;
-  roka.Ehes = 15;
-  roka.Jollakottsag = 5;
-  roka.SetMozgasHossz(45);
-  roka.Predak.SetAllatPredak({{0}, {1}});
-}
-
 TMeres Meres(const char* nev, int32_t oldal, double arany, int lepesek) {
   TVeletlen veletlen(12345);
   TKeresoTabla tabla;
   TOkoszisztema oko(veletlen, tabla);
   oko.Atmeretez(oldal);
-  Faj(oko, arany);
+  bench::ProbaVilag(oko, arany);
   oko.Alkalmaz();
   int64_t egyedLepes = 0;
   const uint64_t probak0 = oko.Probak(), huzasok0 = veletlen.Huzasok();
