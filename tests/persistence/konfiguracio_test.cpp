@@ -178,7 +178,7 @@ TEST_F(Configuration, AnUnwritableTargetKeepsThePreviousFile) {
   v.Oko->AllatFaj(0).SetNev("Más");
   {
     teszt::TIrasvedett vedett(d.Utvonal());
-    if (!vedett.Vedett()) GTEST_SKIP() << "no way to make a directory unwritable here";
+    if (!vedett.Irasvedett()) GTEST_SKIP() << "no way to make a directory unwritable here";
     EXPECT_THROW(OkoCfgMentese(*v.Oko, d / "a.okocfg"), TFajlHiba);
   }
   EXPECT_EQ(teszt::Beolvas(d / "a.okocfg"), elozo);

@@ -19,6 +19,7 @@
 #include "core/kereso_tabla.h"
 #include "core/okoszisztema.h"
 #include "core/veletlen.h"
+#include "tests/irasvedett_konyvtar.h"
 
 namespace zelvaris::teszt {
 
@@ -60,44 +61,7 @@ inline std::vector<std::string> Sorok(const std::string& tartalom) {
   return sorok;
 }
 
-// Makes a directory unwritable for as long as it lives: by its permissions,
-// or, for a user they do not stop (root), by the immutable flag.
-class TIrasvedett {
- public:
-  explicit TIrasvedett(std::filesystem::path utvonal) : utvonal_(std::move(utvonal)) {
-    ::chmod(utvonal_.c_str(), 0555);
-    if (Irhato()) immutable_ = Immutable(true);
-  }
-  ~TIrasvedett() {
-    if (immutable_) Immutable(false);
-    ::chmod(utvonal_.c_str(), 0755);
-  }
-  bool Vedett() const { return !Irhato(); }
-
- private:
-  bool Irhato() const {
-    const std::filesystem::path proba = utvonal_ / ".proba";
-    const int fd = ::open(proba.c_str(), O_CREAT | O_WRONLY, 0644);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(proba.c_str());
-    return true;
-  }
-  bool Immutable(bool be) {
-    const int fd = ::open(utvonal_.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return false;
-    int jelzok = 0;
-    bool jo = ::ioctl(fd, FS_IOC_GETFLAGS, &jelzok) == 0;
-    if (jo) {
-      jelzok = be ? (jelzok | FS_IMMUTABLE_FL) : (jelzok & ~FS_IMMUTABLE_FL);
-      jo = ::ioctl(fd, FS_IOC_SETFLAGS, &jelzok) == 0;
-    }
-    ::close(fd);
-    return jo;
-  }
-  std::filesystem::path utvonal_;
-  bool immutable_ = false;
-};
+using TIrasvedett = TIrasvedettKonyvtar;
 
 // A generator, a search table and a world of grass, rabbits and foxes that
 // keeps changing for a hundred steps.

@@ -225,7 +225,7 @@ TEST_F(Snapshot, AnUnwritableTargetKeepsBothPreviousFiles) {
   v.Oko->Lepes();
   {
     teszt::TIrasvedett vedett(d.Utvonal());
-    if (!vedett.Vedett()) GTEST_SKIP() << "no way to make a directory unwritable here";
+    if (!vedett.Irasvedett()) GTEST_SKIP() << "no way to make a directory unwritable here";
     EXPECT_THROW(OkoPillMentese(*v.Oko, d / "p.okopill"), TFajlHiba);
   }
   EXPECT_EQ(teszt::Beolvas(d / "p.okopill"), pill);
