@@ -30,8 +30,7 @@ class TRajzolasSzunet {
   bool volt_ = false;
 };
 
-template <typename R, typename F>
-void KozosBeallitasa(const R& r, F& faj, TRajzolasSzunet& szunet) {
+void KozosBeallitasa(const TFajRekord& r, TElolenyFaj& faj, TRajzolasSzunet& szunet) {
   szunet.Valtozott = r.Szin != faj.Szin() || r.Tkp != faj.Tkp() || r.Ngy != faj.Ngy();
   faj.SetNev(r.Nev);
   faj.SetSzin(r.Szin);
@@ -48,8 +47,7 @@ void KozosBeallitasa(const R& r, F& faj, TRajzolasSzunet& szunet) {
 
 // Lines 1 to 11 of both kinds' full record; the short record holds 1 and 2
 // and clears what ties a species to one ecosystem.
-template <typename R>
-void KozosOlvasasa(TSorOlvaso& o, R& r, bool teljes) {
+void KozosOlvasasa(TSorOlvaso& o, TFajRekord& r, bool teljes) {
   r.Nev = o.Szoveg();
   r.Szin = o.Szin();
   if (teljes) {
@@ -73,8 +71,7 @@ void KozosOlvasasa(TSorOlvaso& o, R& r, bool teljes) {
   }
 }
 
-template <typename R>
-void KozosIrasa(TSorIro& i, const R& r, bool teljes) {
+void KozosIrasa(TSorIro& i, const TFajRekord& r, bool teljes) {
   i.Szoveg(r.Nev);
   i.Szin(r.Szin);
   if (!teljes) return;
@@ -89,8 +86,7 @@ void KozosIrasa(TSorIro& i, const R& r, bool teljes) {
   i.Logikai(r.Ngy);
 }
 
-template <typename R, typename F>
-void KozosKivetele(R& r, const F& faj) {
+void KozosKivetele(TFajRekord& r, const TElolenyFaj& faj) {
   r.Nev = faj.Nev();
   r.Szin = faj.Szin();
   r.PopulacioMeret = faj.PopulacioMeret;

@@ -12,9 +12,10 @@
 
 namespace zelvaris {
 
-struct TAllatRekord {
+// Lines 1 to 11, the same in both kinds' records.
+struct TFajRekord {
   std::string Nev;
-  TSzin Szin = FeherSzin;
+  TSzin Szin = FeketeSzin;
   int32_t PopulacioMeret = 0;
   bool DegHatas = false;
   bool PerHatas = false;
@@ -24,6 +25,10 @@ struct TAllatRekord {
   int32_t PerHatasfok = 0;
   bool Tkp = true;
   bool Ngy = true;
+};
+
+struct TAllatRekord : TFajRekord {
+  TAllatRekord() { Szin = FeherSzin; }
   TCsoportok NovenyPredak;
   TCsoportok AllatPredak;
   TIdLista NovenyUtkozes;
@@ -44,18 +49,8 @@ struct TAllatRekord {
   int32_t PerKorMinusz = 0;
 };
 
-struct TNovenyRekord {
-  std::string Nev;
-  TSzin Szin = ZoldSzin;
-  int32_t PopulacioMeret = 0;
-  bool DegHatas = false;
-  bool PerHatas = false;
-  int32_t GocEgyedszam = 0;
-  int32_t GocRitkitas = 0;
-  int32_t DegHatasfok = 0;
-  int32_t PerHatasfok = 0;
-  bool Tkp = true;
-  bool Ngy = true;
+struct TNovenyRekord : TFajRekord {
+  TNovenyRekord() { Szin = ZoldSzin; }
   TIdLista NovenyUtkozes;
   TIdLista AllatGatlas;
   int32_t Novekmeny = 0;
