@@ -5,7 +5,7 @@
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvkezelo.h"
 #include "persistence/kodlap.h"
-#include "tests/localisation/teszt_segedek.h"
+#include "tests/teszt_fajlok.h"
 
 using namespace zelvaris;
 using zelvaris::teszt::Beolvas;

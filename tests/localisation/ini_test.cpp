@@ -5,7 +5,7 @@
 #include "localisation/ini_fajl.h"
 #include "localisation/ini_tartalom.h"
 #include "persistence/kodlap.h"
-#include "tests/localisation/teszt_segedek.h"
+#include "tests/teszt_fajlok.h"
 
 using namespace zelvaris;
 using zelvaris::teszt::Beolvas;

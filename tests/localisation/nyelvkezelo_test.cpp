@@ -8,7 +8,7 @@
 
 #include "localisation/nyelvi_kulcsok.h"
 #include "persistence/kodlap.h"
-#include "tests/localisation/teszt_segedek.h"
+#include "tests/teszt_fajlok.h"
 
 using namespace zelvaris;
 

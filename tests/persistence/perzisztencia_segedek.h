@@ -19,38 +19,11 @@
 #include "core/kereso_tabla.h"
 #include "core/okoszisztema.h"
 #include "core/veletlen.h"
-#include "tests/irasvedett_konyvtar.h"
+#include "tests/teszt_fajlok.h"
 
 namespace zelvaris::teszt {
 
-class TIdeiglenes {
- public:
-  TIdeiglenes() {
-    std::string minta = (std::filesystem::temp_directory_path() / "zelvaris-pers-XXXXXX").string();
-    std::vector<char> nev(minta.begin(), minta.end());
-    nev.push_back('\0');
-    utvonal_ = ::mkdtemp(nev.data());
-  }
-  ~TIdeiglenes() {
-    std::error_code ec;
-    std::filesystem::remove_all(utvonal_, ec);
-  }
-  std::filesystem::path operator/(const std::string& nev) const { return utvonal_ / nev; }
-  const std::filesystem::path& Utvonal() const { return utvonal_; }
-
- private:
-  std::filesystem::path utvonal_;
-};
-
-inline std::string Beolvas(const std::filesystem::path& p) {
-  std::ifstream be(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(be), std::istreambuf_iterator<char>()};
-}
-
-inline void Kiir(const std::filesystem::path& p, const std::string& bajtok) {
-  std::ofstream ki(p, std::ios::binary);
-  ki << bajtok;
-}
+using TIdeiglenes = TIdeiglenesKonyvtar;
 
 // Lines of a file that ends every line with CR LF.
 inline std::vector<std::string> Sorok(const std::string& tartalom) {

@@ -14,7 +14,7 @@
 #include "monitors/terkep_rajzolo.h"
 #include "shell/form_kezelo.h"
 #include "teszt_program.h"
-#include "tests/localisation/teszt_segedek.h"
+#include "tests/teszt_fajlok.h"
 
 using namespace zelvaris;
 using namespace zelvaris::teszt;

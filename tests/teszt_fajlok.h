@@ -1,5 +1,6 @@
 #pragma once
-// A test helper shared by the layers' tests: a directory made unwritable.
+// File helpers shared by the layers' tests: a temporary directory, whole-file
+// reads and writes, and a directory made unwritable.
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -7,9 +8,45 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 namespace zelvaris::teszt {
+
+// A fresh directory under the system's temporary directory, removed with
+// everything in it when the object goes.
+class TIdeiglenesKonyvtar {
+ public:
+  TIdeiglenesKonyvtar() {
+    std::string minta = (std::filesystem::temp_directory_path() / "zelvaris-teszt-XXXXXX").string();
+    std::vector<char> nev(minta.begin(), minta.end());
+    nev.push_back('\0');
+    utvonal_ = ::mkdtemp(nev.data());
+  }
+  ~TIdeiglenesKonyvtar() {
+    std::error_code ec;
+    std::filesystem::remove_all(utvonal_, ec);
+  }
+  std::filesystem::path operator/(const std::string& nev) const { return utvonal_ / nev; }
+  const std::filesystem::path& Utvonal() const { return utvonal_; }
+
+ private:
+  std::filesystem::path utvonal_;
+};
+
+inline std::string Beolvas(const std::filesystem::path& p) {
+  std::ifstream be(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(be), std::istreambuf_iterator<char>()};
+}
+
+inline void Kiir(const std::filesystem::path& p, const std::string& bajtok) {
+  std::ofstream ki(p, std::ios::binary);
+  ki << bajtok;
+}
 
 // Makes a directory unwritable for as long as it lives: by its permissions,
 // or, for a user the permissions do not stop (root), by the immutable flag.
