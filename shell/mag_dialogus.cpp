@@ -1,38 +1,23 @@
 #include "shell/mag_dialogus.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "localisation/nyelvi_tabla.h"
+#include "shell/szam_dialogus.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris {
 
 TForm_Mag::TForm_Mag(QWidget* szulo) : QDialog(szulo) {
   setObjectName(QStringLiteral("Form_Mag"));
-  auto* reteg = new QVBoxLayout(this);
-  cimke_ = new QLabel(this);
-  cimke_->setObjectName(QStringLiteral("Lbl_UjMag"));
-  mezo_ = new TSpinMezo(this);
-  mezo_->setObjectName(QStringLiteral("SpE_Mag"));
+  const TSzamDialogusReszek r =
+      SzamDialogusFelepitese(*this, QStringLiteral("Lbl_UjMag"), QStringLiteral("SpE_Mag"));
+  cimke_ = r.Cimke;
+  mezo_ = r.Mezo;
+  megsem_ = r.Megsem;
   mezo_->SetTartomany(0, kMaximum);
   mezo_->SetVisszatoltes(true);
-  cimke_->setBuddy(mezo_);
-  auto* gombok = new QDialogButtonBox(this);
-  QPushButton* ok = gombok->addButton(QDialogButtonBox::Ok);
-  ok->setObjectName(QStringLiteral("BitBtn_OK"));
-  ok->setDefault(true);
-  megsem_ = gombok->addButton(QString(), QDialogButtonBox::RejectRole);
-  megsem_->setObjectName(QStringLiteral("BitBtn_Megsem"));
-  connect(gombok, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(gombok, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  reteg->addWidget(cimke_);
-  reteg->addWidget(mezo_);
-  reteg->addWidget(gombok);
-  reteg->setSizeConstraint(QLayout::SetFixedSize);
-  cimke_->setMinimumWidth(300);
 }
 
 void TForm_Mag::SetErtek(uint32_t mag) { mezo_->SetErtek(mag); }

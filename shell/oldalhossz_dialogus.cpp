@@ -1,12 +1,11 @@
 #include "shell/oldalhossz_dialogus.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "localisation/nyelvi_tabla.h"
+#include "shell/szam_dialogus.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris {
@@ -21,28 +20,13 @@ TOldalhosszDialogus::TOldalhosszDialogus(std::string_view elotag, std::string_vi
     : QDialog(szulo), elotag_(elotag), urlap_(urlap), cimkeNev_(cimke) {
   setObjectName(Qs(urlap));
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  auto* reteg = new QVBoxLayout(this);
-  cimke_ = new QLabel(this);
-  cimke_->setObjectName(Qs(cimke));
-  mezo_ = new TSpinMezo(this);
-  mezo_->setObjectName(Qs(mezo));
+  const TSzamDialogusReszek r = SzamDialogusFelepitese(*this, Qs(cimke), Qs(mezo));
+  cimke_ = r.Cimke;
+  mezo_ = r.Mezo;
+  megsem_ = r.Megsem;
   mezo_->SetTartomany(kMinimum, kMaximum);
   mezo_->SetLepes(100);
   mezo_->SetErtek(kKezdo);
-  cimke_->setBuddy(mezo_);
-  auto* gombok = new QDialogButtonBox(this);
-  QPushButton* ok = gombok->addButton(QDialogButtonBox::Ok);
-  ok->setObjectName(QStringLiteral("BitBtn_OK"));
-  ok->setDefault(true);
-  megsem_ = gombok->addButton(QString(), QDialogButtonBox::RejectRole);
-  megsem_->setObjectName(QStringLiteral("BitBtn_Megsem"));
-  connect(gombok, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(gombok, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  reteg->addWidget(cimke_);
-  reteg->addWidget(mezo_);
-  reteg->addWidget(gombok);
-  reteg->setSizeConstraint(QLayout::SetFixedSize);
-  cimke_->setMinimumWidth(300);
 }
 
 int32_t TOldalhosszDialogus::Ertek() const {
