@@ -158,7 +158,7 @@ class TAllatLepesek {
             falat = noveny.Tomeg;
             noveny.Tomeg = 0;
           }
-          o_.racs_.Jelol(etkezoCella);
+          if (falat > 0 && noveny.Tomeg == 0) o_.racs_.Jelol(etkezoCella);
           a.Evett += falat;
           if (f.DegHatas) a.DegDozis += o_.DegPermet ? 1 : 0;
           if (f.PerHatas) a.PerDozis += o_.PerPermet ? 1 : 0;
@@ -288,7 +288,12 @@ class TAllatLepesek {
         a.VemhesIdo = 0;
       }
     }
-    if (a.Eletkor == f.Ivarerettseg) a.Nem = o_.veletlen_.Random(2) + 1;
+    if (a.Eletkor == f.Ivarerettseg) {
+      a.Nem = o_.veletlen_.Random(2) + 1;
+      // The magnifier shows the sex, and an animal that did not move this
+      // step would otherwise keep its juvenile symbol.
+      o_.racs_.Jelol(o_.Cella(a.Sor, a.Oszlop));
+    }
     if (a.Evett < f.Jollakottsag) {
       a.Ehezes += 1;
     } else {

@@ -59,12 +59,15 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
     }
   }
   if (!gatolt && p.Tomeg < f.Tomeg) {
+    const bool voltTomege = p.Tomeg > 0;
     p.Tomeg += f.Novekmeny;
     if (f.DegHatas) p.Tomeg -= (f.Novekmeny * f.DegNovMinusz) / 100;
     if (f.PerHatas) p.Tomeg -= (f.Novekmeny * f.PerNovMinusz) / 100;
     if (p.Tomeg > f.Tomeg) p.Tomeg = f.Tomeg;
     if (p.Tomeg < 0) p.Tomeg = 0;
-    racs_.Jelol(cella);
+    // A plant looks the same at every positive mass: only a change to or
+    // from 0 changes its cell's look.
+    if ((p.Tomeg > 0) != voltTomege) racs_.Jelol(cella);
   }
   f.OsszTomeg += p.Tomeg;
   return false;

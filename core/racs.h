@@ -2,8 +2,11 @@
 // The grid's storage: for every species one flat array with one slot per cell
 // (the individual's list index + 1, 0 for none), so a cell costs four bytes
 // per species and adding a species appends one array. Changed cells are kept
-// as a bit per cell plus a list, so a drawing pass visits only them.
+// as a bit per cell plus a list, so a drawing pass visits only them; a cell
+// is marked when its look may have changed (a plant's mass matters only as
+// zero or not).
 
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -68,6 +71,27 @@ class TRacs {
   // whose mark was cleared by a full pass; check Valtozott).
   std::vector<int64_t>& ValtozottLista() { return valtozottLista_; }
   void MindenJelolesTorlese();
+
+  // Calls f(cella) for every marked cell in cell order and clears all marks.
+  // When many cells changed, walking the marks in order reads the slot arrays
+  // front to back instead of at random.
+  template <typename F>
+  void JeloltekBejarasa(F&& f) {
+    if (static_cast<int64_t>(valtozottLista_.size()) * 16 < Cellak()) {
+      for (int64_t cella : valtozottLista_) {
+        if (!Valtozott(cella)) continue;
+        JelolesTorlese(cella);
+        f(cella);
+      }
+    } else {
+      for (size_t w = 0; w < valtozott_.size(); ++w) {
+        for (uint64_t szo = valtozott_[w]; szo != 0; szo &= szo - 1)
+          f(static_cast<int64_t>(w * 64) + std::countr_zero(szo));
+        valtozott_[w] = 0;
+      }
+    }
+    valtozottLista_.clear();
+  }
 
  private:
   int64_t l_ = 0;

@@ -51,14 +51,18 @@ namespace {
 // arrays and individuals looked up once, so a cell costs a few array reads.
 struct TLathatoAllat {
   const uint32_t* slotok;
-  const TAllat* egyedek;
+  const TElolenyList<TAllat>* egyedek;
   TSzin szin;
 };
 struct TLathatoNoveny {
   const uint32_t* slotok;
-  const TNoveny* egyedek;
+  const TElolenyList<TNoveny>* egyedek;
   TSzin szin;
 };
+
+// Cells of the colour buffer of a full map redraw; larger maps are painted
+// in bands of rows so the buffer stays at 16 MB.
+constexpr int64_t kSavCellak = int64_t{1} << 22;
 
 struct TLathatok {
   std::vector<TLathatoAllat> terkepAllatok, nagyitoAllatok;
@@ -69,9 +73,37 @@ struct TLathatok {
       if (a.slotok[cella] != 0) return a.szin;
     for (const auto& p : terkepNovenyek) {
       const uint32_t slot = p.slotok[cella];
-      if (slot != 0) return p.egyedek[slot - 1].Tomeg > 0 ? p.szin : FeketeSzin;
+      if (slot != 0) return (*p.egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p.szin : FeketeSzin;
     }
     return FeketeSzin;
+  }
+
+  // The whole map, species by species from the lowest shown up, so a higher
+  // one paints over a lower one and every list is read once in order: reading
+  // each cell's plant mass in cell order would jump through the plant lists
+  // at random, which dominates the cost on a large map.
+  void TeljesTerkep(int64_t oldal, TRajzolo& rajzolo) const {
+    const int64_t savSorok = std::clamp<int64_t>(kSavCellak / oldal, 1, oldal);
+    std::vector<TSzin> szinek(static_cast<size_t>(savSorok * oldal));
+    for (int64_t elso = 0; elso < oldal; elso += savSorok) {
+      const int64_t sorok = std::min(savSorok, oldal - elso);
+      const int64_t vege = elso + sorok;
+      std::fill_n(szinek.begin(), sorok * oldal, FeketeSzin);
+      for (auto p = terkepNovenyek.rbegin(); p != terkepNovenyek.rend(); ++p) {
+        for (const TNoveny& e : p->egyedek->Elemek()) {
+          if (e.Sor < elso || e.Sor >= vege) continue;
+          szinek[static_cast<size_t>((e.Sor - elso) * oldal + e.Oszlop)] = e.Tomeg > 0 ? p->szin : FeketeSzin;
+        }
+      }
+      for (auto a = terkepAllatok.rbegin(); a != terkepAllatok.rend(); ++a) {
+        for (const TAllat& e : a->egyedek->Elemek()) {
+          if (e.Sor < elso || e.Sor >= vege) continue;
+          szinek[static_cast<size_t>((e.Sor - elso) * oldal + e.Oszlop)] = a->szin;
+        }
+      }
+      for (int64_t sor = 0; sor < sorok; ++sor)
+        rajzolo.TerkepSor(elso + sor, szinek.data() + sor * oldal, oldal);
+    }
   }
 };
 
@@ -79,13 +111,11 @@ struct TLathatok {
 
 void TOkoszisztema::Rajzol() {
   if (!vanRacs_ || !RajzolasKesz || !rajzolhat_) return;
-  auto& lista = racs_.ValtozottLista();
   if (rajzolo_ == nullptr) {
     if (mindetRajzol_) {
       racs_.MindenJelolesTorlese();
     } else {
-      for (int64_t c : lista) racs_.JelolesTorlese(c);
-      lista.clear();
+      racs_.JeloltekBejarasa([](int64_t) {});
     }
     return;
   }
@@ -94,14 +124,14 @@ void TOkoszisztema::Rajzol() {
   for (int32_t a : AllatSorrend) {
     if (!VanAllatFaj(a)) continue;
     const TAllatFaj& f = AllatFaj(a);
-    const TLathatoAllat la{racs_.AllatSlotok(a), f.Egyedek.Elemek().data(), f.Szin()};
+    const TLathatoAllat la{racs_.AllatSlotok(a), &f.Egyedek, f.Szin()};
     if (f.Tkp()) l.terkepAllatok.push_back(la);
     if (f.Ngy()) l.nagyitoAllatok.push_back(la);
   }
   for (int32_t p : NovenySorrend) {
     if (!VanNovenyFaj(p)) continue;
     const TNovenyFaj& f = NovenyFaj(p);
-    const TLathatoNoveny ln{racs_.NovenySlotok(p), f.Egyedek.Elemek().data(), f.Szin()};
+    const TLathatoNoveny ln{racs_.NovenySlotok(p), &f.Egyedek, f.Szin()};
     if (f.Tkp()) l.terkepNovenyek.push_back(ln);
     if (f.Ngy()) l.nagyitoNovenyek.push_back(ln);
   }
@@ -111,14 +141,14 @@ void TOkoszisztema::Rajzol() {
     for (const auto& p : l.nagyitoNovenyek) {
       const uint32_t slot = p.slotok[cella];
       if (slot == 0) continue;
-      t.Hatter = p.egyedek[slot - 1].Tomeg > 0 ? p.szin : FeketeSzin;
+      t.Hatter = (*p.egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p.szin : FeketeSzin;
       break;
     }
     for (const auto& a : l.nagyitoAllatok) {
       const uint32_t slot = a.slotok[cella];
       if (slot == 0) continue;
       t.VanAllat = true;
-      t.Nem = a.egyedek[slot - 1].Nem;
+      t.Nem = (*a.egyedek)[static_cast<int32_t>(slot) - 1].Nem;
       t.AllatSzin = a.szin;
       break;
     }
@@ -133,15 +163,7 @@ void TOkoszisztema::Rajzol() {
 
   rajzolo_->RajzolasKezdete(mindetRajzol_);
   if (mindetRajzol_) {
-    if (TkpRajzol) {
-      std::vector<TSzin> sorSzinek(static_cast<size_t>(oldal));
-      for (int64_t sor = 0; sor < oldal; ++sor) {
-        const int64_t alap = sor * oldal;
-        for (int64_t oszlop = 0; oszlop < oldal; ++oszlop)
-          sorSzinek[static_cast<size_t>(oszlop)] = l.TerkepSzin(alap + oszlop);
-        rajzolo_->TerkepSor(sor, sorSzinek.data(), oldal);
-      }
-    }
+    if (TkpRajzol) l.TeljesTerkep(oldal, *rajzolo_);
     if (NgyRajzol) {
       for (int64_t sor = std::max<int64_t>(keretFelso_, 0);
            sor < std::min<int64_t>(keretFelso_ + KeretMeret, oldal); ++sor)
@@ -151,14 +173,11 @@ void TOkoszisztema::Rajzol() {
     }
     racs_.MindenJelolesTorlese();
   } else {
-    for (int64_t cella : lista) {
-      if (!racs_.Valtozott(cella)) continue;
-      racs_.JelolesTorlese(cella);
+    racs_.JeloltekBejarasa([&](int64_t cella) {
       const int64_t sor = cella / oldal, oszlop = cella % oldal;
       if (TkpRajzol) rajzolo_->TerkepPont(oszlop, sor, l.TerkepSzin(cella));
       if (NgyRajzol && keretben(sor, oszlop)) nagyito(sor, oszlop, cella);
-    }
-    lista.clear();
+    });
   }
   rajzolo_->RajzolasVege();
 }

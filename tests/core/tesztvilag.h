@@ -77,6 +77,57 @@ inline void InvariansokEllenorzese(const TOkoszisztema& o) {
   for (int32_t p = 0; p < o.NovenyFajokSzama(); ++p) ASSERT_EQ(novenyek[p], o.NovenyFaj(p).Egyedek.Darab());
 }
 
+// Two plants, two grazers and a predator with sprays' effects, inhibitions,
+// collisions and a prey Id that names no species.
+inline void GazdagVilag(TVilag& v) {
+  TNovenyFaj& fu = v.Noveny("fű", 20, 3);
+  fu.PopulacioMeret = 1500;
+  fu.AllatGatlas = {2};
+  TNovenyFaj& bokor = v.Noveny("bokor", 60, 2);
+  bokor.PopulacioMeret = 300;
+  bokor.NovenyUtkozes = {0};
+  bokor.DegHatas = true;
+  bokor.DegNovMinusz = 40;
+  auto legelo = [&](const char* nev, int32_t db) -> TAllatFaj& {
+    TAllatFaj& f = v.oko.UjAllatFaj(nev);
+    f.PopulacioMeret = db;
+    f.SetTomeg(4);
+    f.Kor = 60;
+    f.Vemhes = 4;
+    f.Ivarerettseg = 8;
+    f.Regeneralodas = 3;
+    f.SzuloSugar = 2;
+    f.Utod = 4;
+    f.Ehes = 6;
+    f.Jollakottsag = 6;
+    f.SetMozgasHossz(20);
+    f.Predak.SetNovenyPredak({{0, 1}, {1}});
+    return f;
+  };
+  TAllatFaj& nyul = legelo("nyúl", 120);
+  nyul.DegHatas = true;
+  nyul.DegHatasfok = 30;
+  nyul.DegKorMinusz = 2;
+  TAllatFaj& szarvas = legelo("szarvas", 60);
+  szarvas.NovenyUtkozes = {1};
+  szarvas.PerHatas = true;
+  szarvas.PerUtodMinusz = 20;
+  TAllatFaj& roka = v.oko.UjAllatFaj("róka");
+  roka.PopulacioMeret = 20;
+  roka.SetTomeg(10);
+  roka.Kor = 120;
+  roka.Vemhes = 6;
+  roka.Ivarerettseg = 15;
+  roka.Regeneralodas = 5;
+  roka.SzuloSugar = 1;
+  roka.Utod = 3;
+  roka.Ehes = 12;
+  roka.Jollakottsag = 8;
+  roka.SetMozgasHossz(45);
+  roka.Predak.SetAllatPredak({{0, 1, 0}, {1, 9}});
+  roka.AllatUtkozes = {1};
+}
+
 // Records what the ecosystem draws.
 struct TNaploRajzolo : TRajzolo {
   int teljes = 0, reszleges = 0, ujraepites = 0;
