@@ -75,16 +75,22 @@ void TAdatCsoport::SetLathato(bool v) {
   grafikon_.Frissit();
 }
 
-QString TAdatCsoport::CimkeSzoveg() const { return ertekCimke_->text(); }
-
-void TAdatCsoport::SetCimkeErtek(double ertek, int tizedesjegyek) {
-  vanCimkeErtek_ = true;
-  cimkeErtek_ = ertek;
-  ertekCimke_->setText(TizedesSzoveg(ertek, tizedesjegyek));
+QString TAdatCsoport::CimkeSzoveg() const {
+  return vanCimkeErtek_ ? TizedesSzoveg(cimkeErtek_, tizedesjegyek_) : QString();
 }
 
-void TAdatCsoport::CimkeFrissites(int tizedesjegyek) {
-  if (vanCimkeErtek_) ertekCimke_->setText(TizedesSzoveg(cimkeErtek_, tizedesjegyek));
+void TAdatCsoport::SetCimkeErtek(double ertek, int tizedesjegyek) {
+  if (vanCimkeErtek_ && ertek == cimkeErtek_ && tizedesjegyek == tizedesjegyek_) return;
+  vanCimkeErtek_ = true;
+  cimkeErtek_ = ertek;
+  tizedesjegyek_ = tizedesjegyek;
+  kiirva_ = false;
+}
+
+void TAdatCsoport::CimkeKiiras() {
+  if (kiirva_) return;
+  kiirva_ = true;
+  ertekCimke_->setText(CimkeSzoveg());
 }
 
 }  // namespace zelvaris

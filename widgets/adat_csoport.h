@@ -49,12 +49,14 @@ class TAdatCsoport {
   bool Van(int64_t index) const { return index >= 0 && index < Rogzitett(); }
   float Ertek(int64_t index) const { return forras_.Ertek(index); }
 
-  // The value label: its value and its text.
+  // The value label: its value and its text. The value is exact at once;
+  // the label widget shows it after CimkeKiiras, which the chart calls at
+  // most once per frame.
   bool VanCimkeErtek() const { return vanCimkeErtek_; }
   double CimkeErtek() const { return cimkeErtek_; }
   QString CimkeSzoveg() const;
   void SetCimkeErtek(double ertek, int tizedesjegyek);
-  void CimkeFrissites(int tizedesjegyek);
+  void CimkeKiiras();
 
   QCheckBox* Jelolo() const { return jelolo_; }
   QLabel* ErtekCimke() const { return ertekCimke_; }
@@ -70,6 +72,9 @@ class TAdatCsoport {
   bool lathato_ = true;
   bool vanCimkeErtek_ = false;
   double cimkeErtek_ = 0.0;
+  int tizedesjegyek_ = 0;
+  // What the label widget shows, so an unchanged value costs no text.
+  bool kiirva_ = true;
   QCheckBox* jelolo_;
   QFrame* minta_;
   QLabel* ertekCimke_;

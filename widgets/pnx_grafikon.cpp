@@ -196,8 +196,11 @@ void TPnx_Grafikon::SetKezdet(int64_t k) {
 
 void TPnx_Grafikon::HosszBeallitas(int64_t n) {
   rajz_.hossz = n;
-  panel_->IdoErtek->setText(QString::number(n));
-  gorgeto_->setMaximum(static_cast<int>(std::min<int64_t>(n, std::numeric_limits<int>::max())));
+  idoKiirva_ = false;
+  // A scroll bar in view follows at the next frame like the labels; a hidden
+  // one costs nothing to keep exact, and a shrinking range moves the position now.
+  const int maximum = static_cast<int>(std::min<int64_t>(n, std::numeric_limits<int>::max()));
+  if (!gorgeto_->isVisible() || maximum < gorgeto_->maximum()) gorgeto_->setMaximum(maximum);
 }
 
 void TPnx_Grafikon::SetHossz(int64_t n) {
@@ -246,6 +249,14 @@ void TPnx_Grafikon::SetTizedesjegyek(int d) {
   Frissit();
 }
 
+void TPnx_Grafikon::CimkekKiirasa() {
+  for (auto& s : sorozatok_) s->CimkeKiiras();
+  if (idoKiirva_) return;
+  idoKiirva_ = true;
+  panel_->IdoErtek->setText(QString::number(rajz_.hossz));
+  gorgeto_->setMaximum(static_cast<int>(std::min<int64_t>(rajz_.hossz, std::numeric_limits<int>::max())));
+}
+
 void TPnx_Grafikon::OsztasCimkeFrissites() {
   panel_->OsztasCimke->setText(TizedesSzoveg(rajz_.osztas, rajz_.tizedesjegyek));
 }
@@ -273,7 +284,7 @@ void TPnx_Grafikon::MeretKovetes() {
 void TPnx_Grafikon::Leptet() {
   MeretKovetes();
   const int64_t n = rajz_.hossz;
-  // Segments are drawn at the next frame; only the labels change now.
+  // Segments and label texts are drawn at the next frame.
   for (auto& s : sorozatok_)
     if (s->Van(n)) s->SetCimkeErtek(s->Ertek(n), rajz_.tizedesjegyek);
   HosszBeallitas(n + 1);
@@ -295,11 +306,12 @@ void TPnx_Grafikon::Frissit() {
 }
 
 void TPnx_Grafikon::Utemez() {
-  if (!isVisible() || !VanFuggoRajz()) return;
+  if (!isVisible() || (!VanFuggoRajz() && idoKiirva_)) return;
   if (!kepkocka_->isActive()) kepkocka_->start();
 }
 
 void TPnx_Grafikon::Kepkocka() {
+  CimkekKiirasa();
   if (teljes_) {
     rajzlap_->update();
     return;
@@ -377,7 +389,10 @@ void TPnx_Grafikon::MeretAlkalmazas() {
   Frissit();
 }
 
-void TPnx_Grafikon::showEvent(QShowEvent*) { Frissit(); }
+void TPnx_Grafikon::showEvent(QShowEvent*) {
+  CimkekKiirasa();
+  Frissit();
+}
 
 // ---- texts
 

@@ -8,7 +8,8 @@
 //
 // Drawing goes into a backing image. State changes are exact at once; the
 // pixels follow at most once per frame (pending segments, or a full repaint
-// after a slide or a setting change). A hidden chart paints nothing and
+// after a slide or a setting change), and so do the value labels, the time
+// label and a visible scroll bar's range. A hidden chart paints nothing and
 // repaints in full when shown.
 
 #include <QColor>
@@ -136,6 +137,8 @@ class TPnx_Grafikon : public QWidget {
   // Draws what the image owes; returns the changed area.
   QRect FuggoRajzolas();
   void OsztasCimkeFrissites();
+  // The value labels, the time label and the scroll range catch up with the state.
+  void CimkekKiirasa();
   void GombFrissites();
   void KezeloKattintas(bool bejelolt);
 
@@ -158,6 +161,8 @@ class TPnx_Grafikon : public QWidget {
   bool teljes_ = true;
   // Segments ending at points below this index are in the image.
   int64_t festett_ = 0;
+  // The time label and the scroll range show the current length.
+  bool idoKiirva_ = true;
   QTimer* kepkocka_;
 
   QFrame* cimKeret_;
