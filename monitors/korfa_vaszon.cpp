@@ -35,7 +35,7 @@ TKorfaVaszon::TKorfaVaszon(QWidget* szulo) : QAbstractScrollArea(szulo) {
   kepkocka_ = new QTimer(this);
   kepkocka_->setSingleShot(true);
   kepkocka_->setInterval(KepkockaMs);
-  connect(kepkocka_, &QTimer::timeout, this, [this] { viewport()->update(); });
+  connect(kepkocka_, &QTimer::timeout, this, &TKorfaVaszon::Kepkocka);
 }
 
 void TKorfaVaszon::SetTartalom(const TKorfaSorok* sorok, const QColor& savSzin, int64_t savSzam,
@@ -99,38 +99,119 @@ void TKorfaVaszon::Rajzolas() {
   if (!kepkocka_->isActive()) kepkocka_->start();
 }
 
+bool TKorfaVaszon::TNezet::UgyanazAKeret(const TNezet& m) const {
+  return ervenyes == m.ervenyes && szel == m.szel && mag == m.mag && h == m.h && teteje == m.teteje &&
+         engedelyezett == m.engedelyezett && vanSorok == m.vanSorok && savSzin == m.savSzin &&
+         osztalyokSavonkent == m.osztalyokSavonkent && beallitas.SavSzelesseg == m.beallitas.SavSzelesseg &&
+         beallitas.SavHossz == m.beallitas.SavHossz && beallitas.Korbeosztas == m.beallitas.Korbeosztas;
+}
+
+// Bands outside those recorded have no bars.
+std::array<int64_t, 2> TKorfaVaszon::TNezet::Hossz(int64_t sav) const {
+  const int64_t i = sav - elsoSav;
+  if (i < 0 || i >= static_cast<int64_t>(hosszak.size())) return {0, 0};
+  return hosszak[static_cast<size_t>(i)];
+}
+
+TKorfaVaszon::TNezet TKorfaVaszon::AktualisNezet() const {
+  TNezet n;
+  n.ervenyes = true;
+  n.szel = viewport()->width();
+  n.mag = viewport()->height();
+  n.h = TenylegesMagassag();
+  n.teteje = Teteje();
+  n.engedelyezett = engedelyezett_;
+  n.vanSorok = sorok_ != nullptr;
+  n.savSzin = savSzin_;
+  n.osztalyokSavonkent = osztalyokSavonkent_;
+  n.beallitas = beallitas_;
+  if (!engedelyezett_ || sorok_ == nullptr || savSzam_ <= 0) return n;
+  const korfa::TSavTartomany savok =
+      korfa::LathatoSavok(n.h, beallitas_.SavSzelesseg, savSzam_, n.teteje, n.teteje + n.mag);
+  n.elsoSav = savok.Elso;
+  for (int64_t b = savok.Elso; b <= savok.Utolso; ++b) {
+    const int64_t no = korfa::SavOsszeg(*sorok_, 1, b, osztalyokSavonkent_);
+    const int64_t ferfi = korfa::SavOsszeg(*sorok_, 0, b, osztalyokSavonkent_);
+    n.hosszak.push_back({korfa::SavHosszPx(no, beallitas_.SavHossz), korfa::SavHosszPx(ferfi, beallitas_.SavHossz)});
+  }
+  return n;
+}
+
+QRegion TKorfaVaszon::NezetFrissites() {
+  TNezet uj = AktualisNezet();
+  QRegion valtozas;
+  if (!uj.UgyanazAKeret(nezet_)) {
+    valtozas = viewport()->rect();
+  } else if (uj.hosszak != nezet_.hosszak || uj.elsoSav != nezet_.elsoSav) {
+    // Only a bar's far end moves: the columns between its old and new end,
+    // with the outline on either side, over the band's rows.
+    const int64_t c = uj.szel / 2;
+    const int64_t tol = std::min(uj.elsoSav, nezet_.elsoSav);
+    const int64_t ig = std::max(uj.elsoSav + static_cast<int64_t>(uj.hosszak.size()),
+                                nezet_.elsoSav + static_cast<int64_t>(nezet_.hosszak.size()));
+    for (int64_t b = tol; b < ig; ++b) {
+      const auto regi = nezet_.Hossz(b);
+      const auto most = uj.Hossz(b);
+      if (regi == most) continue;
+      const korfa::TTeglalap sor = korfa::Lefedes(korfa::NoiSav(uj.szel, uj.h, b, uj.beallitas.SavSzelesseg, 0));
+      auto veg = [&](int64_t v1, int64_t v2) {
+        if (v1 == v2) return;
+        valtozas += Nezetbe({std::min(v1, v2) - 1, sor.Felso, std::max(v1, v2) + 1, sor.Also}, uj.teteje, uj.szel,
+                            uj.mag);
+      };
+      veg(c + regi[0], c + most[0]);
+      veg(c + 1 - regi[1], c + 1 - most[1]);
+    }
+  }
+  nezet_ = std::move(uj);
+  return valtozas;
+}
+
+void TKorfaVaszon::Kepkocka() {
+  const QRegion valtozas = NezetFrissites();
+  if (!valtozas.isEmpty()) viewport()->update(valtozas);
+}
+
 void TKorfaVaszon::paintEvent(QPaintEvent* esemeny) {
+  // Counts may have moved since the last frame: what changed outside this
+  // event's area is owed too.
+  const QRegion valtozas = NezetFrissites().subtracted(esemeny->region());
+  if (!valtozas.isEmpty()) viewport()->update(valtozas);
+
   QPainter p(viewport());
-  const int szel = viewport()->width();
-  const int mag = viewport()->height();
+  const TNezet& n = nezet_;
+  const int szel = n.szel;
+  const int mag = n.mag;
   const int64_t w = szel;
-  const int64_t h = TenylegesMagassag();
-  const int64_t teteje = Teteje();
+  const int64_t h = n.h;
+  const int64_t teteje = n.teteje;
+  const QRect terulet = esemeny->rect();
   // Below a short image the area shows its own background.
-  p.fillRect(esemeny->rect(), palette().color(QPalette::Window));
-  if (!engedelyezett_) return;
+  p.fillRect(terulet, palette().color(QPalette::Window));
+  if (!n.engedelyezett) return;
 
   p.fillRect(Nezetbe({0, 0, w, h}, teteje, szel, mag), Ezust);
   // The centre line's last point, as every line's, is not drawn.
   const int64_t c = w / 2;
   p.fillRect(Nezetbe({c, 0, c + 1, h - 1}, teteje, szel, mag), Qt::black);
-  if (sorok_ == nullptr || savSzam_ <= 0) return;
+  if (n.hosszak.empty()) return;
 
-  const korfa::TSavTartomany savok =
-      korfa::LathatoSavok(h, beallitas_.SavSzelesseg, savSzam_, teteje, teteje + mag);
   auto sav = [&](const korfa::TSarokPar& sarkok) {
     const korfa::TTeglalap t = korfa::Lefedes(sarkok);
     if (t.Ures()) return;
     // Black outline, filled inside with the bar colour.
     p.fillRect(Nezetbe(t, teteje, szel, mag), Qt::black);
     const korfa::TTeglalap belso{t.Bal + 1, t.Felso + 1, t.Jobb - 1, t.Also - 1};
-    if (!belso.Ures()) p.fillRect(Nezetbe(belso, teteje, szel, mag), savSzin_);
+    if (!belso.Ures()) p.fillRect(Nezetbe(belso, teteje, szel, mag), n.savSzin);
   };
-  for (int64_t b = savok.Elso; b <= savok.Utolso; ++b) {
-    const int64_t no = korfa::SavOsszeg(*sorok_, 1, b, osztalyokSavonkent_);
-    const int64_t ferfi = korfa::SavOsszeg(*sorok_, 0, b, osztalyokSavonkent_);
-    sav(korfa::NoiSav(w, h, b, beallitas_.SavSzelesseg, korfa::SavHosszPx(no, beallitas_.SavHossz)));
-    sav(korfa::FerfiSav(w, h, b, beallitas_.SavSzelesseg, korfa::SavHosszPx(ferfi, beallitas_.SavHossz)));
+  // Only the bands reaching this event's rows, in the full paint's order.
+  const int64_t utolso = n.elsoSav + static_cast<int64_t>(n.hosszak.size()) - 1;
+  const korfa::TSavTartomany savok = korfa::LathatoSavok(h, n.beallitas.SavSzelesseg, utolso + 1,
+                                                         teteje + terulet.top(), teteje + terulet.bottom() + 1);
+  for (int64_t b = std::max(savok.Elso, n.elsoSav); b <= savok.Utolso; ++b) {
+    const auto [no, ferfi] = n.Hossz(b);
+    sav(korfa::NoiSav(w, h, b, n.beallitas.SavSzelesseg, no));
+    sav(korfa::FerfiSav(w, h, b, n.beallitas.SavSzelesseg, ferfi));
   }
 }
 

@@ -6,11 +6,16 @@
 // counts, and the scroll range is scaled when it outgrows a scroll bar.
 //
 // The window keeps the counts exact every step; the pixels follow at most
-// once per frame and only while the window is visible.
+// once per frame and only while the window is visible. A frame repaints only
+// the bar ends that moved since the last one, unless the view itself changed
+// (size, scroll position, settings, colour), which repaints it all.
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QRegion>
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "monitors/korfa_geometria.h"
 
@@ -50,7 +55,30 @@ class TKorfaVaszon : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
 
  private:
+  // What the viewport shows: the view's frame and the bar lengths (female,
+  // male) of the bands in view.
+  struct TNezet {
+    bool ervenyes = false;
+    int szel = 0;
+    int mag = 0;
+    int64_t h = 0;
+    int64_t teteje = 0;
+    bool engedelyezett = false;
+    bool vanSorok = false;
+    QColor savSzin;
+    int64_t osztalyokSavonkent = 1;
+    korfa::TBeallitas beallitas;
+    int64_t elsoSav = 0;
+    std::vector<std::array<int64_t, 2>> hosszak;
+    bool UgyanazAKeret(const TNezet& m) const;
+    std::array<int64_t, 2> Hossz(int64_t sav) const;
+  };
+
   void GorgetoBeallitas();
+  TNezet AktualisNezet() const;
+  // Takes the current view and returns the viewport area whose pixels it changes.
+  QRegion NezetFrissites();
+  void Kepkocka();
 
   const TKorfaSorok* sorok_ = nullptr;
   QColor savSzin_;
@@ -62,6 +90,7 @@ class TKorfaVaszon : public QAbstractScrollArea {
   // The scroll bar's steps stand for this many rows (1 unless the range is huge).
   int64_t maxTeteje_ = 0;
   QTimer* kepkocka_;
+  TNezet nezet_;
 };
 
 }  // namespace zelvaris
