@@ -25,23 +25,42 @@ class TAllatLepesek {
     const int64_t meret = o_.tabla_.GyuruMeret(r);
     const int32_t s = o_.veletlen_.Random(static_cast<int32_t>(meret));
     const auto& negyed = o_.tabla_.Negyed(r);
-    const auto m = static_cast<int32_t>(negyed.size());
-    auto szakasz = [&](int64_t tol, int64_t ig) {
-      int32_t q = static_cast<int32_t>(tol / m);
-      int32_t k = static_cast<int32_t>(tol % m);
-      for (int64_t i = tol; i < ig && elutasitas < keret; ++i) {
-        const TEltolas e = Forgatas(negyed[static_cast<size_t>(k)], q);
-        if (++k == m) {
-          k = 0;
-          ++q;
+    const TEltolas* elemek = negyed.data();
+    const auto m = static_cast<int64_t>(negyed.size());
+    const int64_t l = l_;
+    // A cell at least r away from every edge needs no wrapping.
+    const bool belul = sor >= r && oszlop >= r && int64_t{sor} + r < l && int64_t{oszlop} + r < l;
+    const int64_t alap = int64_t{sor} * l + oszlop;
+    // Entries tol..ig-1 of the quadrant list turned q quarter turns: the
+    // turn (x, y) -> (y, -x) applied q times, as row and column factors.
+    auto negyedResz = [&](int32_t q, int64_t tol, int64_t ig) {
+      const int64_t sx = q == 0 ? 1 : (q == 2 ? -1 : 0), sy = q == 1 ? 1 : (q == 3 ? -1 : 0);
+      const int64_t ox = q == 1 ? -1 : (q == 3 ? 1 : 0), oy = q == 0 ? 1 : (q == 2 ? -1 : 0);
+      for (int64_t k = tol; k < ig && elutasitas < keret; ++k) {
+        const TEltolas e = elemek[k];
+        const int64_t dx = sx * e.x + sy * e.y, dy = ox * e.x + oy * e.y;
+        int64_t cella;
+        if (belul) {
+          cella = alap + dx * l + dy;
+        } else {
+          int64_t cs = sor + dx;
+          if (cs >= l) cs -= l; else if (cs < 0) cs += l;
+          int64_t co = oszlop + dy;
+          if (co >= l) co -= l; else if (co < 0) co += l;
+          cella = cs * l + co;
         }
-        int64_t cs = int64_t{sor} + e.x;
-        if (cs >= l_) cs -= l_; else if (cs < 0) cs += l_;
-        int64_t co = int64_t{oszlop} + e.y;
-        if (co >= l_) co -= l_; else if (co < 0) co += l_;
         ++o_.probak_;
-        if (cb(cs * l_ + co)) return true;
+        if (cb(cella)) return true;
         ++elutasitas;
+      }
+      return false;
+    };
+    auto szakasz = [&](int64_t tol, int64_t ig) {
+      while (tol < ig && elutasitas < keret) {
+        const int32_t q = (tol >= m) + (tol >= 2 * m) + (tol >= 3 * m);
+        const int64_t vege = std::min<int64_t>((q + 1) * m, ig);
+        if (negyedResz(q, tol - q * m, vege - q * m)) return true;
+        tol = vege;
       }
       return false;
     };
@@ -73,9 +92,26 @@ class TAllatLepesek {
     return std::min(o_.tabla_.KorMeretKorlatos(r, legtobb) - 1, legtobb);
   }
 
-  bool Befogad(int64_t cella, const TAllatFaj& f) const { return o_.AllatotBefogadCella(cella, f); }
+  // Whether a cell admits the stepping animal's species: its own slot and
+  // those of the species it avoids must all be empty. The slot arrays are
+  // looked up once per animal (they do not move during a step).
+  bool Befogad(int64_t cella) const {
+    for (const uint32_t* slotok : tiltott_)
+      if (slotok[cella] != 0) return false;
+    return true;
+  }
+
+  void TiltottakElokeszitese(const TAllatFaj& f) {
+    tiltott_.clear();
+    tiltott_.push_back(o_.racs_.AllatSlotok(f.Id()));
+    for (int32_t a : f.AllatUtkozes)
+      if (o_.VanAllatFaj(a)) tiltott_.push_back(o_.racs_.AllatSlotok(a));
+    for (int32_t p : f.NovenyUtkozes)
+      if (o_.VanNovenyFaj(p)) tiltott_.push_back(o_.racs_.NovenySlotok(p));
+  }
 
   bool Lep(TAllatFaj& f, int32_t i) {
+    TiltottakElokeszitese(f);
     Parosodik(f, i);
     Taplalkozik(f, i);
     Mozog(f, i);
@@ -174,6 +210,8 @@ class TAllatLepesek {
     size_t csoport;
     int32_t faj;
     const uint32_t* slotok;
+    const TElolenyList<TAllat>* allatok;
+    const TElolenyList<TNoveny>* novenyek;
   };
 
   void PredakElokeszitese(const TCsoportok& csoportok, bool allatok) {
@@ -181,7 +219,11 @@ class TAllatLepesek {
     for (size_t g = 0; g < csoportok.size(); ++g) {
       for (int32_t s : csoportok[g]) {
         if (allatok ? !o_.VanAllatFaj(s) : !o_.VanNovenyFaj(s)) continue;
-        predak_.push_back({g, s, allatok ? o_.racs_.AllatSlotok(s) : o_.racs_.NovenySlotok(s)});
+        if (allatok) {
+          predak_.push_back({g, s, o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek, nullptr});
+        } else {
+          predak_.push_back({g, s, o_.racs_.NovenySlotok(s), nullptr, &o_.NovenyFaj(s).Egyedek});
+        }
       }
     }
     vanTalalt_ = true;
@@ -202,15 +244,15 @@ class TAllatLepesek {
       const int32_t index = static_cast<int32_t>(slot) - 1;
       int32_t tomeg;
       if (allatok) {
-        tomeg = o_.AllatFaj(e.faj).Egyedek[index].Tomeg;
+        tomeg = (*e.allatok)[index].Tomeg;
       } else {
-        tomeg = o_.NovenyFaj(e.faj).Egyedek[index].Tomeg;
+        tomeg = (*e.novenyek)[index].Tomeg;
         if (tomeg <= 0) continue;
       }
       // The eater's admission does not depend on the prey: a closed cell
       // yields nothing at all.
       if (!befogadVizsgalva) {
-        if (!Befogad(cella, f)) break;
+        if (!Befogad(cella)) break;
         befogadVizsgalva = true;
       }
       talalt[e.csoport].push_back(e.faj);
@@ -248,7 +290,7 @@ class TAllatLepesek {
     const int32_t kezdo = std::min(r, LegnagyobbGyuru());
     const TAllat& a = f.Egyedek[i];
     Befele(a.Sor, a.Oszlop, kezdo, KorKeret(kezdo), [&](int64_t cella) {
-      if (!Befogad(cella, f)) return false;
+      if (!Befogad(cella)) return false;
       Atlep(f, i, cella);
       return true;
     });
@@ -261,7 +303,7 @@ class TAllatLepesek {
       const int32_t sugar = std::min(f.SzuloSugar, LegnagyobbGyuru());
       const int32_t sor = anya.Sor, oszlop = anya.Oszlop;
       Kifele(sor, oszlop, KorKeret(sugar), [&](int64_t cella) {
-        if (!Befogad(cella, f)) return false;
+        if (!Befogad(cella)) return false;
         o_.AllatLetrehozasa(f.Id(), static_cast<int32_t>(cella / l_),
                             static_cast<int32_t>(cella % l_), TLetrehozas::Ujszulott);
         // The list may have grown: reach the mother again by her index.
@@ -313,6 +355,7 @@ class TAllatLepesek {
   TOkoszisztema& o_;
   int32_t l_;
   std::vector<TPredaElem> predak_;
+  std::vector<const uint32_t*> tiltott_;
   bool vanTalalt_ = false;
 };
 

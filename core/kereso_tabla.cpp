@@ -28,7 +28,7 @@ void TKeresoTabla::MeretekSzamolasa(int32_t r) {
   }
 }
 
-int64_t TKeresoTabla::GyuruMeret(int32_t r) {
+int64_t TKeresoTabla::GyuruMeretSzamolva(int32_t r) {
   if (r < 0) return 0;
   MeretekSzamolasa(r);
   return gyuruMeret_[r];
@@ -48,7 +48,7 @@ int64_t TKeresoTabla::KorMeretKorlatos(int32_t r, int64_t korlat) {
   return korMeret_[r] <= korlat ? korMeret_[r] : korlat + 1;
 }
 
-const std::vector<TEltolas>& TKeresoTabla::Negyed(int32_t r) {
+const std::vector<TEltolas>& TKeresoTabla::NegyedEpitese(int32_t r) {
   if (static_cast<int32_t>(negyed_.size()) <= r) negyed_.resize(static_cast<size_t>(r) + 1);
   auto& sor = negyed_[r];
   if (!sor.empty()) return sor;

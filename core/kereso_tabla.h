@@ -9,6 +9,7 @@
 // time proportional to the radius squared, not memory. Only the first-quadrant
 // part of a ring is stored; the other three quarters are its rotations.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,7 +26,10 @@ class TKeresoTabla {
   TKeresoTabla();
 
   // Number of entries of ring r (r >= 0).
-  int64_t GyuruMeret(int32_t r);
+  int64_t GyuruMeret(int32_t r) {
+    if (r >= 0 && r < static_cast<int32_t>(gyuruMeret_.size())) return gyuruMeret_[static_cast<size_t>(r)];
+    return GyuruMeretSzamolva(r);
+  }
   // Entries within radius r, centre included; 0 for a negative radius.
   int64_t KorMeret(int32_t r);
   // KorMeret(r) when it is at most `korlat`, otherwise korlat + 1; counts only
@@ -38,7 +42,11 @@ class TKeresoTabla {
 
   // The first-quadrant part of ring r (r >= 1): entry j of the whole ring is
   // entry j mod m of this list turned (j div m) quarter turns, (x, y) -> (y, -x).
-  const std::vector<TEltolas>& Negyed(int32_t r);
+  const std::vector<TEltolas>& Negyed(int32_t r) {
+    if (r < static_cast<int32_t>(negyed_.size()) && !negyed_[static_cast<size_t>(r)].empty())
+      return negyed_[static_cast<size_t>(r)];
+    return NegyedEpitese(r);
+  }
 
   // The largest r >= 0 for which rings 1..r together hold at most h entries.
   int32_t SugarHosszbol(int32_t h);
@@ -48,6 +56,8 @@ class TKeresoTabla {
 
  private:
   void MeretekSzamolasa(int32_t r);
+  int64_t GyuruMeretSzamolva(int32_t r);
+  const std::vector<TEltolas>& NegyedEpitese(int32_t r);
   std::vector<std::vector<TEltolas>> negyed_;
   std::vector<int64_t> gyuruMeret_;
   std::vector<int64_t> korMeret_;
