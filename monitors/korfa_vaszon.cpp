@@ -3,13 +3,11 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 
 namespace zelvaris {
 
 namespace {
-constexpr int KepkockaMs = 16;
 // The largest range handed to the scroll bar; beyond it a step stands for many rows.
 constexpr int64_t GorgetoHatar = int64_t{1} << 30;
 const QColor Ezust(192, 192, 192);
@@ -32,10 +30,6 @@ TKorfaVaszon::TKorfaVaszon(QWidget* szulo) : QAbstractScrollArea(szulo) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFrameShape(QFrame::StyledPanel);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-  kepkocka_ = new QTimer(this);
-  kepkocka_->setSingleShot(true);
-  kepkocka_->setInterval(KepkockaMs);
-  connect(kepkocka_, &QTimer::timeout, this, &TKorfaVaszon::Kepkocka);
 }
 
 void TKorfaVaszon::SetTartalom(const TKorfaSorok* sorok, const QColor& savSzin, int64_t savSzam,
@@ -96,7 +90,7 @@ void TKorfaVaszon::SetEngedelyezett(bool v) {
 
 void TKorfaVaszon::Rajzolas() {
   if (!engedelyezett_ || !isVisible()) return;
-  if (!kepkocka_->isActive()) kepkocka_->start();
+  KepkockaKeres();
 }
 
 bool TKorfaVaszon::TNezet::UgyanazAKeret(const TNezet& m) const {

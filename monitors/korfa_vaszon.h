@@ -18,12 +18,11 @@
 #include <vector>
 
 #include "monitors/korfa_geometria.h"
-
-class QTimer;
+#include "widgets/kepkocka.h"
 
 namespace zelvaris {
 
-class TKorfaVaszon : public QAbstractScrollArea {
+class TKorfaVaszon : public QAbstractScrollArea, private TKepkockaKliens {
   Q_OBJECT
 
  public:
@@ -78,7 +77,7 @@ class TKorfaVaszon : public QAbstractScrollArea {
   TNezet AktualisNezet() const;
   // Takes the current view and returns the viewport area whose pixels it changes.
   QRegion NezetFrissites();
-  void Kepkocka();
+  void Kepkocka() override;
 
   const TKorfaSorok* sorok_ = nullptr;
   QColor savSzin_;
@@ -89,7 +88,6 @@ class TKorfaVaszon : public QAbstractScrollArea {
   bool engedelyezett_ = false;
   // The scroll bar's steps stand for this many rows (1 unless the range is huge).
   int64_t maxTeteje_ = 0;
-  QTimer* kepkocka_;
   TNezet nezet_;
 };
 

@@ -72,7 +72,8 @@ void IdoTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int y0,
   }
 }
 
-// The image's pixels, fetched once per series rather than once per run.
+// The image's pixels, fetched once per series rather than once per run; it
+// keeps the bounds of what it wrote.
 struct Pixelek {
   explicit Pixelek(QImage& kep)
       : kezdet(reinterpret_cast<QRgb*>(kep.bits())),
@@ -83,21 +84,24 @@ struct Pixelek {
   qsizetype lepes;
   int w;
   int h;
+  QRect irt;
 
   // Rows y1..y2 (either order) of column x, clipped to the image.
-  void Oszlop(int x, int y1, int y2, QRgb szin) const {
+  void Oszlop(int x, int y1, int y2, QRgb szin) {
     if (x < 0 || x >= w) return;
     if (y1 > y2) std::swap(y1, y2);
     y1 = std::max(y1, 0);
     y2 = std::min(y2, h - 1);
+    if (y1 > y2) return;
     for (int y = y1; y <= y2; ++y) kezdet[y * lepes + x] = szin;
+    irt |= QRect(x, y1, 1, y2 - y1 + 1);
   }
 
   // Points are one pixel apart, so a segment is two vertical runs meeting
   // half-way; drawn 2 pixels thick. This is the chart's hot loop: a general
   // wide-pen stroke costs ten times as much, and the runs clip trivially
   // however far off the image a value lies.
-  void Szakasz(int x, int y1, int y2, QRgb szin) const {
+  void Szakasz(int x, int y1, int y2, QRgb szin) {
     const int kozep = y1 + (y2 - y1) / 2;
     Oszlop(x, y1 - 1, kozep, szin);
     Oszlop(x + 1, kozep, y2, szin);
@@ -141,21 +145,22 @@ void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soro
   SorozatSzakaszok(kep, b, sorozat, b.kezdet + 1, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg));
 }
 
-void SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol,
-                      int64_t ig) {
-  if (!sorozat.Lathato()) return;
+QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol,
+                       int64_t ig) {
+  if (!sorozat.Lathato()) return {};
   tol = std::max(tol, b.kezdet + 1);
   ig = std::min({ig, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg), sorozat.Rogzitett()});
-  if (tol >= ig) return;
+  if (tol >= ig) return {};
   const int y0 = kep.height() - b.alsoMargo;
   const QRgb szin = sorozat.Szin().rgb();
-  const Pixelek pixelek(kep);
+  Pixelek pixelek(kep);
   int elozoY = ErtekY(sorozat.Ertek(tol - 1), b.osztas, y0, kep.height());
   for (int64_t i = tol; i < ig; ++i) {
     const int y = ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height());
     pixelek.Szakasz(PontX(i - 1, b.kezdet), elozoY, y, szin);
     elozoY = y;
   }
+  return pixelek.irt;
 }
 
 }  // namespace zelvaris

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 
@@ -33,8 +34,9 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b);
 // The series' line over the points kezdet .. RajzVeg - 1.
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat);
 // The segments ending at the points tol .. ig - 1 (each from its predecessor),
-// limited to the plot window and the recorded values.
-void SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol, int64_t ig);
+// limited to the plot window and the recorded values; returns the bounds of
+// the pixels written.
+QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol, int64_t ig);
 
 // The segment from (x, y1) to (x + 1, y2), 2 pixels thick, clipped to the image.
 void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin);

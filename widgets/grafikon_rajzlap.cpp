@@ -13,12 +13,11 @@ TGrafikonRajzlap::TGrafikonRajzlap(TPnx_Grafikon& grafikon, QWidget* szulo) : QW
 }
 
 void TGrafikonRajzlap::paintEvent(QPaintEvent* esemeny) {
-  const QRect valtozott = grafikon_.FuggoRajzolas();
   // Pixels drawn just now outside this event's area still have to reach the screen.
-  if (!valtozott.isEmpty() && !esemeny->rect().contains(valtozott)) update(valtozott);
+  const QRegion kivul = grafikon_.FuggoRajzolas().subtracted(esemeny->region());
+  if (!kivul.isEmpty()) update(kivul);
   QPainter p(this);
-  const QRect r = esemeny->rect();
-  p.drawImage(r, grafikon_.kep_, r);
+  for (const QRect& r : esemeny->region()) p.drawImage(r, grafikon_.kep_, r);
 }
 
 }  // namespace zelvaris

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -20,8 +19,6 @@
 namespace zelvaris {
 
 namespace {
-// Pixels reach the screen at most this often while points stream in.
-constexpr int KepkockaMs = 16;
 constexpr int GorgetoMagassag = 17;
 }  // namespace
 
@@ -65,11 +62,6 @@ TPnx_Grafikon::TPnx_Grafikon(QWidget* szulo) : QWidget(szulo) {
   panel_->SpE_Csusztatas->SetErtek(csusztatas_);
   OsztasCimkeFrissites();
   GombFrissites();
-
-  kepkocka_ = new QTimer(this);
-  kepkocka_->setSingleShot(true);
-  kepkocka_->setInterval(KepkockaMs);
-  connect(kepkocka_, &QTimer::timeout, this, &TPnx_Grafikon::Kepkocka);
 
   connect(panel_, &TGrafikonPanel::DobozAtmeretezve, this, [this](int szelesseg) {
     for (auto& s : sorozatok_) s->Elrendez(szelesseg);
@@ -307,22 +299,24 @@ void TPnx_Grafikon::Frissit() {
 
 void TPnx_Grafikon::Utemez() {
   if (!isVisible() || (!VanFuggoRajz() && idoKiirva_)) return;
-  if (!kepkocka_->isActive()) kepkocka_->start();
+  KepkockaKeres();
 }
 
+// The image is brought up to date here and only what it changed goes to
+// the screen: new segments touch a few rows per series, and a tall narrow
+// copy of the whole plot height costs far more than its pixel count says.
 void TPnx_Grafikon::Kepkocka() {
   CimkekKiirasa();
-  if (teljes_) {
+  const bool teljes = teljes_;
+  const QRegion valtozott = FuggoRajzolas();
+  if (teljes) {
     rajzlap_->update();
-    return;
+  } else if (!valtozott.isEmpty()) {
+    rajzlap_->update(valtozott);
   }
-  if (festett_ >= rajz_.hossz) return;
-  const int bal = grafikon::PontX(std::max(festett_ - 1, rajz_.kezdet), rajz_.kezdet) - 3;
-  const int jobb = grafikon::PontX(rajz_.hossz - 1, rajz_.kezdet) + 3;
-  rajzlap_->update(QRect(QPoint(bal, 0), QPoint(jobb, rajzlap_->height())));
 }
 
-QRect TPnx_Grafikon::FuggoRajzolas() {
+QRegion TPnx_Grafikon::FuggoRajzolas() {
   if (!rajzolhat_ || kep_.isNull()) return {};
   if (teljes_) {
     HatterEsTengelyek(kep_, rajz_);
@@ -332,11 +326,10 @@ QRect TPnx_Grafikon::FuggoRajzolas() {
     return kep_.rect();
   }
   if (festett_ >= rajz_.hossz) return {};
-  for (const auto& s : sorozatok_) SorozatSzakaszok(kep_, rajz_, *s, festett_, rajz_.hossz);
-  const int bal = grafikon::PontX(std::max(festett_ - 1, rajz_.kezdet), rajz_.kezdet) - 3;
-  const int jobb = grafikon::PontX(rajz_.hossz - 1, rajz_.kezdet) + 3;
+  QRegion valtozott;
+  for (const auto& s : sorozatok_) valtozott += SorozatSzakaszok(kep_, rajz_, *s, festett_, rajz_.hossz);
   festett_ = rajz_.hossz;
-  return QRect(QPoint(bal, 0), QPoint(jobb, kep_.height() - 1)).intersected(kep_.rect());
+  return valtozott;
 }
 
 const QImage& TPnx_Grafikon::Kep() {

@@ -14,6 +14,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -22,19 +23,19 @@
 
 #include "adat_csoport.h"
 #include "grafikon_rajz.h"
+#include "kepkocka.h"
 
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QScrollBar;
-class QTimer;
 
 namespace zelvaris {
 
 class TGrafikonPanel;
 class TGrafikonRajzlap;
 
-class TPnx_Grafikon : public QWidget {
+class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   Q_OBJECT
 
  public:
@@ -133,9 +134,9 @@ class TPnx_Grafikon : public QWidget {
   void KepUjra();
   void HosszBeallitas(int64_t n);
   void Utemez();
-  void Kepkocka();
+  void Kepkocka() override;
   // Draws what the image owes; returns the changed area.
-  QRect FuggoRajzolas();
+  QRegion FuggoRajzolas();
   void OsztasCimkeFrissites();
   // The value labels, the time label and the scroll range catch up with the state.
   void CimkekKiirasa();
@@ -163,7 +164,6 @@ class TPnx_Grafikon : public QWidget {
   int64_t festett_ = 0;
   // The time label and the scroll range show the current length.
   bool idoKiirva_ = true;
-  QTimer* kepkocka_;
 
   QFrame* cimKeret_;
   QLabel* lblCaption_;
