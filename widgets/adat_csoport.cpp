@@ -5,6 +5,7 @@
 #include <QLabel>
 #include "core/letszam_forras.h"
 
+#include "grafikon_panel.h"
 #include "pnx_grafikon.h"
 #include "szam_szoveg.h"
 
@@ -52,7 +53,8 @@ void TAdatCsoport::Elrendez(int dobozSzelesseg) {
   jelolo_->setGeometry(4, teteje, std::max(20, dobozSzelesseg - 24), JeloloMagassag);
   minta_->setGeometry(21, teteje + JeloloMagassag, MintaMeret, MintaMeret);
   const int bal = 21 + MintaMeret + 4;
-  ertekCimke_->setGeometry(bal, teteje + JeloloMagassag, std::max(0, dobozSzelesseg - 20 - bal), MintaMeret);
+  ertekCimke_->move(bal, teteje + JeloloMagassag);
+  FrissuloCimke(ertekCimke_, std::max(0, dobozSzelesseg - 20 - bal), MintaMeret);
 }
 
 void TAdatCsoport::SetNev(const QString& nev) {

@@ -11,6 +11,11 @@
 
 namespace zelvaris {
 
+void FrissuloCimke(QLabel* cimke, int szelesseg, int magassag) {
+  cimke->setAutoFillBackground(true);
+  cimke->setFixedSize(szelesseg, magassag);
+}
+
 namespace {
 QLabel* AlahuzottCimke(const QString& szoveg, QWidget* szulo) {
   auto* cimke = new QLabel(szoveg, szulo);
@@ -33,7 +38,8 @@ TGrafikonPanel::TGrafikonPanel(QWidget* szulo) : QFrame(szulo) {
   Lbl_Ido->setGeometry(8, 8, 30, 16);
   IdoErtek = new QLabel(QStringLiteral("0"), belso_);
   IdoErtek->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  IdoErtek->setGeometry(24, 8, 60, 16);
+  IdoErtek->move(24, 8);
+  FrissuloCimke(IdoErtek, 60, 16);
   ChB_Ertek = new QCheckBox(QStringLiteral("Értékvonalak"), belso_);
   ChB_Ertek->setGeometry(8, 24, 120, 16);
   ChB_IdoVonalak = new QCheckBox(QStringLiteral("Idővonalak"), belso_);

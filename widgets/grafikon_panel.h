@@ -15,6 +15,11 @@ namespace zelvaris {
 class TPnx_Hatvany;
 class TSpinMezo;
 
+// A label whose text changes while the chart runs: it paints its own
+// background, so a new text repaints the label alone and none of the frames
+// beneath it, and its fixed size keeps a new text from asking for a relayout.
+void FrissuloCimke(QLabel* cimke, int szelesseg, int magassag);
+
 class TGrafikonPanel : public QFrame {
   Q_OBJECT
 
