@@ -4,6 +4,7 @@
 // colour taken when chosen, and the list.
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
@@ -40,6 +41,13 @@ struct TKornyezet {
 
 // The picture in view, as the window shows it.
 QImage Kep(TForm_Korfa& w) { return w.Vaszon().viewport()->grab().toImage(); }
+
+// The pyramid as it reached the screen.
+QImage Kepernyon(TForm_Korfa& w) {
+  const QWidget* v = w.Vaszon().viewport();
+  const QRect hely(v->mapTo(&w, QPoint(0, 0)), v->size());
+  return w.screen()->grabWindow(w.winId()).toImage().copy(hely).convertToFormat(QImage::Format_RGB32);
+}
 
 }  // namespace
 
@@ -124,6 +132,35 @@ class KorfaAblakTeszt : public QObject {
     QCOMPARE(kep2.pixelColor(c - 13, 4), Ezust);
     // Band 0: two males draw no bar now.
     QCOMPARE(kep2.pixelColor(c - 1, 24), Ezust);
+  }
+
+  // Frame by frame only the bar ends that moved are repainted; what adds up
+  // on the screen equals a full repaint, with bars growing, shrinking and
+  // bands emptying.
+  void kepkockakOsszegeTeljesRajz() {
+    TKornyezet t;
+    TForm_Korfa& w = t.lista.UjAblak();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.SetAllatFaj(0);
+    w.SetSavSzelesseg(6);
+    for (int kor = 1; kor <= 12; ++kor) t.Hozzaad(kor % 2, kor, kor * 3);
+    w.Frissit();
+    QTest::qWait(40);
+    t.Hozzaad(0, 2, 25);
+    t.Hozzaad(1, 11, 40);
+    w.Frissit();
+    QTest::qWait(40);
+    t.Oko().Korfa.Alaphelyzet();
+    for (int kor = 1; kor <= 9; ++kor) t.Hozzaad(0, kor, 10 - kor);
+    w.Frissit();
+    QTest::qWait(40);
+    QCOMPARE(w.SavSzam(), 9);
+    const QImage kepernyon = Kepernyon(w);
+    QCOMPARE(kepernyon, Kep(w).convertToFormat(QImage::Format_RGB32));
+    // Band 0 holds nine males: a filled bar left of the centre.
+    const int c = kepernyon.width() / 2;
+    const int sav0 = static_cast<int>(w.Vaszon().TenylegesMagassag() - w.Vaszon().Teteje()) - 4;
+    QCOMPARE(kepernyon.pixelColor(c - 4, sav0), QSzin(Kek));
   }
 
   void magassagNoCsakBeallitasraCsokken() {

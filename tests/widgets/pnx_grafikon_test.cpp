@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <cmath>
@@ -44,6 +45,11 @@ int SzinPixelek(const QImage& kep, const QColor& szin, int x0 = 0, int x1 = -1) 
     for (int x = std::max(0, x0); x <= std::min(x1, kep.width() - 1); ++x)
       if (kep.pixelColor(x, y) == szin) ++db;
   return db;
+}
+
+// What the window shows on the screen now.
+QImage Kepernyon(QWidget& w) {
+  return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -240,6 +246,39 @@ class PnxGrafikonTest : public QObject {
     const QImage megjelenve = g.Kep().copy();
     g.Frissit();
     QCOMPARE(g.Kep(), megjelenve);
+  }
+
+  // Frame by frame only new segments and label texts reach the screen; what
+  // adds up there equals a full repaint, before and after the window slides.
+  void KepkockakOsszegeTeljesRajz() {
+    TPnx_Grafikon g;
+    g.resize(Szelesseg426, 300);
+    Sor a, b;
+    g.UjAdatCsoport(a.Forras()).SetSzin(Qt::red);
+    g.UjAdatCsoport(b.Forras()).SetSzin(Qt::blue);
+    g.SetTizedesjegyek(1);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    for (int lepesek : {400, 600}) {
+      while (g.Hossz() < lepesek) {
+        const int i = static_cast<int>(g.Hossz());
+        a.ertekek.push_back(float(100 + (i * 37) % 90) + 0.5f);
+        b.ertekek.push_back(float(i % 150));
+        g.Leptet();
+        if (i % 23 == 0) QTest::qWait(20);
+      }
+      QTRY_COMPARE(g.Panel()->IdoErtek->text(), QString::number(lepesek));
+      QTRY_VERIFY(!g.VanFuggoRajz());
+      QTest::qWait(20);
+      for (int i = 0; i < 2; ++i) QCOMPARE(g.Sorozat(i).ErtekCimke()->text(), g.Sorozat(i).CimkeSzoveg());
+      const QImage kepernyon = Kepernyon(g);
+      QCOMPARE(kepernyon.size(), g.size());
+      // A full repaint of the plot, at the next frame.
+      g.Frissit();
+      QTRY_VERIFY(!g.VanFuggoRajz());
+      QTest::qWait(20);
+      QCOMPARE(Kepernyon(g), kepernyon);
+    }
   }
 
   void KezeloElrejtese() {
