@@ -34,7 +34,7 @@ int64_t TKeresoTabla::GyuruMeretSzamolva(int32_t r) {
   return gyuruMeret_[r];
 }
 
-int64_t TKeresoTabla::KorMeret(int32_t r) {
+int64_t TKeresoTabla::KorMeretSzamolva(int32_t r) {
   if (r < 0) return 0;
   MeretekSzamolasa(r);
   return korMeret_[r];

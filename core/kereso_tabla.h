@@ -31,7 +31,10 @@ class TKeresoTabla {
     return GyuruMeretSzamolva(r);
   }
   // Entries within radius r, centre included; 0 for a negative radius.
-  int64_t KorMeret(int32_t r);
+  int64_t KorMeret(int32_t r) {
+    if (r >= 0 && r < static_cast<int32_t>(korMeret_.size())) return korMeret_[static_cast<size_t>(r)];
+    return KorMeretSzamolva(r);
+  }
   // KorMeret(r) when it is at most `korlat`, otherwise korlat + 1; counts only
   // as many rings as it needs, so a radius in the billions costs no more than
   // the radius whose disc first exceeds the limit.
@@ -57,6 +60,7 @@ class TKeresoTabla {
  private:
   void MeretekSzamolasa(int32_t r);
   int64_t GyuruMeretSzamolva(int32_t r);
+  int64_t KorMeretSzamolva(int32_t r);
   const std::vector<TEltolas>& NegyedEpitese(int32_t r);
   std::vector<std::vector<TEltolas>> negyed_;
   std::vector<int64_t> gyuruMeret_;
