@@ -1,6 +1,7 @@
 // Costs of drawing the world: a full redraw of a side-2000 map, passes after
-// changes of the same number of cells on a small and a large map, and the
-// meadow's steps per second on the fastest timer with drawing on and off.
+// changes of the same number of cells on a small and a large map, and steps
+// per second on the fastest timer with drawing on and off, for the example
+// meadow and for the denser standard world of the step benchmark.
 // With "--kepek DIR" it saves the meadow's map and magnifier as PNG instead;
 // with "--ret" it runs only the meadow with drawing on (for a profiler).
 
@@ -10,11 +11,13 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "monitors/form_goc.h"
 #include "monitors/form_ngy.h"
 #include "monitors/form_tkp.h"
+#include "persistence/konfiguracio.h"
 #include "widgets/alkalmazas_kornyezet.h"
 
 #include "bench/proba_vilag.h"
@@ -22,8 +25,6 @@
 using namespace zelvaris;
 
 namespace {
-
-void Ret(TOkoszisztema& o, double arany) { bench::ProbaVilag(o, arany); }
 
 struct TAblakok {
   TAlkalmazasKornyezet kornyezet{QDir::currentPath().toStdString()};
@@ -34,9 +35,23 @@ struct TAblakok {
   TOkoszisztema& Vilag(int32_t oldal, double arany) {
     auto oko = kornyezet.UjOkoszisztema();
     oko->Atmeretez(oldal);
-    Ret(*oko, arany);
+    bench::ProbaVilag(*oko, arany);
     kornyezet.OkoszisztemaCsere(std::move(oko));
     kornyezet.Okoszisztema().Alkalmaz();
+    return Megjelenites();
+  }
+
+  // The example meadow as the program ships it, from a fixed seed.
+  TOkoszisztema& Ret() {
+    kornyezet.OkoszisztemaCsere(
+        OkoCfgBetoltese(std::filesystem::path(ZELVARIS_SOURCE_DIR) / "data/okocfg/meadow.okocfg",
+                        kornyezet.Veletlen(), kornyezet.Tabla()));
+    kornyezet.Veletlen().MagBeallitasa(1);
+    kornyezet.Okoszisztema().Alkalmaz();
+    return Megjelenites();
+  }
+
+  TOkoszisztema& Megjelenites() {
     terkep.TerkepMeretezes();
     nagyito.NagyitoMeretezes();
     terkep.show();
@@ -109,9 +124,10 @@ TReszleges Reszleges(TAblakok& a, int32_t oldal, int32_t db) {
   return eredmeny;
 }
 
-// Steps per second with the fastest timer (1 ms) driving the steps.
-double Lepesek(TAblakok& a, bool rajzol, int lepesek) {
-  TOkoszisztema& oko = a.Vilag(300, 1.0);
+// Steps per second with the fastest timer (1 ms) driving the steps, on the
+// example meadow or on the standard world.
+double Lepesek(TAblakok& a, bool rajzol, int lepesek, bool peldaRet = true) {
+  TOkoszisztema& oko = peldaRet ? a.Ret() : a.Vilag(300, 1.0);
   oko.SetRajzolhat(rajzol);
   QEventLoop hurok;
   QTimer idozito;
@@ -130,7 +146,7 @@ double Lepesek(TAblakok& a, bool rajzol, int lepesek) {
 
 // How many cells one meadow step marks changed, on average over 50 steps.
 double ValtozottCellak(TAblakok& a) {
-  TOkoszisztema& oko = a.Vilag(300, 1.0);
+  TOkoszisztema& oko = a.Ret();
   for (int i = 0; i < 50; ++i) oko.Lepes();
   oko.SetRajzolhat(false);
   constexpr int kor = 50;
@@ -147,7 +163,7 @@ double ValtozottCellak(TAblakok& a) {
 }
 
 void Kepek(TAblakok& a, const QString& konyvtar) {
-  TOkoszisztema& oko = a.Vilag(300, 1.0);
+  TOkoszisztema& oko = a.Ret();
   for (int i = 0; i < 60; ++i) oko.Lepes();
   a.terkep.BalGombNyomas(QPoint(150, 150));
   QApplication::processEvents();
@@ -189,6 +205,8 @@ int main(int argc, char** argv) {
   }
   std::printf("meadow-steps-per-s-drawing: %.0f\n", Lepesek(ablakok, true, 1000));
   std::printf("meadow-steps-per-s-no-drawing: %.0f\n", Lepesek(ablakok, false, 1000));
+  std::printf("standard-world-steps-per-s-drawing: %.0f\n", Lepesek(ablakok, true, 1000, false));
+  std::printf("standard-world-steps-per-s-no-drawing: %.0f\n", Lepesek(ablakok, false, 1000, false));
   std::printf("meadow-changed-cells-per-step: %.0f cells\n", ValtozottCellak(ablakok));
   return 0;
 }
