@@ -163,7 +163,14 @@ QRegion TKorfaVaszon::NezetFrissites() {
 
 void TKorfaVaszon::Kepkocka() {
   const QRegion valtozas = NezetFrissites();
-  if (!valtozas.isEmpty()) viewport()->update(valtozas);
+  if (valtozas.isEmpty()) return;
+  // Painting clipped to a region of many pieces costs more than filling
+  // their bounds outright.
+  if (valtozas.rectCount() > 8) {
+    viewport()->update(valtozas.boundingRect());
+  } else {
+    viewport()->update(valtozas);
+  }
 }
 
 void TKorfaVaszon::paintEvent(QPaintEvent* esemeny) {
@@ -173,32 +180,41 @@ void TKorfaVaszon::paintEvent(QPaintEvent* esemeny) {
   if (!valtozas.isEmpty()) viewport()->update(valtozas);
 
   QPainter p(viewport());
+  // A frame's area is many small pieces: each is painted on its own with
+  // plain rectangles, so no fill is ever clipped against the whole region.
+  for (const QRect& terulet : esemeny->region()) Festes(p, terulet);
+}
+
+void TKorfaVaszon::Festes(QPainter& p, const QRect& terulet) {
   const TNezet& n = nezet_;
   const int szel = n.szel;
   const int mag = n.mag;
   const int64_t w = szel;
   const int64_t h = n.h;
   const int64_t teteje = n.teteje;
-  const QRect terulet = esemeny->rect();
+  auto kitolt = [&](const QRect& r, const QColor& szin) {
+    const QRect resz = r & terulet;
+    if (!resz.isEmpty()) p.fillRect(resz, szin);
+  };
   // Below a short image the area shows its own background.
-  p.fillRect(terulet, palette().color(QPalette::Window));
+  kitolt(terulet, palette().color(QPalette::Window));
   if (!n.engedelyezett) return;
 
-  p.fillRect(Nezetbe({0, 0, w, h}, teteje, szel, mag), Ezust);
+  kitolt(Nezetbe({0, 0, w, h}, teteje, szel, mag), Ezust);
   // The centre line's last point, as every line's, is not drawn.
   const int64_t c = w / 2;
-  p.fillRect(Nezetbe({c, 0, c + 1, h - 1}, teteje, szel, mag), Qt::black);
+  kitolt(Nezetbe({c, 0, c + 1, h - 1}, teteje, szel, mag), Qt::black);
   if (n.hosszak.empty()) return;
 
   auto sav = [&](const korfa::TSarokPar& sarkok) {
     const korfa::TTeglalap t = korfa::Lefedes(sarkok);
     if (t.Ures()) return;
     // Black outline, filled inside with the bar colour.
-    p.fillRect(Nezetbe(t, teteje, szel, mag), Qt::black);
+    kitolt(Nezetbe(t, teteje, szel, mag), Qt::black);
     const korfa::TTeglalap belso{t.Bal + 1, t.Felso + 1, t.Jobb - 1, t.Also - 1};
-    if (!belso.Ures()) p.fillRect(Nezetbe(belso, teteje, szel, mag), n.savSzin);
+    if (!belso.Ures()) kitolt(Nezetbe(belso, teteje, szel, mag), n.savSzin);
   };
-  // Only the bands reaching this event's rows, in the full paint's order.
+  // Only the bands reaching these rows, in the full paint's order.
   const int64_t utolso = n.elsoSav + static_cast<int64_t>(n.hosszak.size()) - 1;
   const korfa::TSavTartomany savok = korfa::LathatoSavok(h, n.beallitas.SavSzelesseg, utolso + 1,
                                                          teteje + terulet.top(), teteje + terulet.bottom() + 1);

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <vector>
 
+class QPainter;
+
 #include "monitors/korfa_geometria.h"
 #include "widgets/kepkocka.h"
 
@@ -78,6 +80,7 @@ class TKorfaVaszon : public QAbstractScrollArea, private TKepkockaKliens {
   // Takes the current view and returns the viewport area whose pixels it changes.
   QRegion NezetFrissites();
   void Kepkocka() override;
+  void Festes(QPainter& p, const QRect& terulet);
 
   const TKorfaSorok* sorok_ = nullptr;
   QColor savSzin_;
