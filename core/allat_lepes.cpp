@@ -24,6 +24,8 @@ class TAllatLepesek {
                   Cb&& cb) {
     const int64_t meret = o_.tabla_.GyuruMeret(r);
     const int32_t s = o_.veletlen_.Random(static_cast<int32_t>(meret));
+    if (r >= 1 && r <= TGyuruLepesek::kLegnagyobbGyuru)
+      return KisGyuruProba(sor, oszlop, r, s, elutasitas, keret, cb);
     const auto& negyed = o_.tabla_.Negyed(r);
     const TEltolas* elemek = negyed.data();
     const auto m = static_cast<int64_t>(negyed.size());
@@ -61,6 +63,41 @@ class TAllatLepesek {
         const int64_t vege = std::min<int64_t>((q + 1) * m, ig);
         if (negyedResz(q, tol - q * m, vege - q * m)) return true;
         tol = vege;
+      }
+      return false;
+    };
+    if (szakasz(s, meret)) return true;
+    if (elutasitas < keret && s > 0) return szakasz(0, s);
+    return false;
+  }
+
+  // GyuruProba for a small ring from its whole-ring lists.
+  template <typename Cb>
+  bool KisGyuruProba(int32_t sor, int32_t oszlop, int32_t r, int32_t s, int64_t& elutasitas,
+                     int64_t keret, Cb& cb) {
+    const TGyuruLepesek::TGyuru& g = o_.gyuruLepesek_.Gyuru(o_.tabla_, r, l_);
+    const auto meret = static_cast<int32_t>(g.lepesek.size());
+    const int64_t l = l_;
+    auto szakasz = [&](int32_t tol, int32_t ig) {
+      if (sor >= r && oszlop >= r && int64_t{sor} + r < l && int64_t{oszlop} + r < l) {
+        const int64_t alap = int64_t{sor} * l + oszlop;
+        const int64_t* lepesek = g.lepesek.data();
+        for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
+          ++o_.probak_;
+          if (cb(alap + lepesek[j])) return true;
+          ++elutasitas;
+        }
+        return false;
+      }
+      const TEltolas* eltolasok = g.eltolasok.data();
+      for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
+        int64_t cs = int64_t{sor} + eltolasok[j].x;
+        if (cs >= l) cs -= l; else if (cs < 0) cs += l;
+        int64_t co = int64_t{oszlop} + eltolasok[j].y;
+        if (co >= l) co -= l; else if (co < 0) co += l;
+        ++o_.probak_;
+        if (cb(cs * l + co)) return true;
+        ++elutasitas;
       }
       return false;
     };

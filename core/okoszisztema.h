@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/fajok.h"
+#include "core/gyuru_lepesek.h"
 #include "core/kereso_tabla.h"
 #include "core/letszam_forras.h"
 #include "core/racs.h"
@@ -179,6 +180,7 @@ class TOkoszisztema {
 
   TVeletlen& veletlen_;
   TKeresoTabla& tabla_;
+  TGyuruLepesek gyuruLepesek_;
   TRajzolo* rajzolo_ = nullptr;
   int32_t l_ = 0;
   bool vanRacs_ = false;
