@@ -68,14 +68,19 @@ struct TLathatok {
   std::vector<TLathatoAllat> terkepAllatok, nagyitoAllatok;
   std::vector<TLathatoNoveny> terkepNovenyek, nagyitoNovenyek;
 
+  // Lowest shown species first, each present one painting over the last:
+  // the same colour as taking the first present one, without a branch per
+  // animal species that the mix of emptied and entered cells makes
+  // unpredictable.
   TSzin TerkepSzin(int64_t cella) const {
-    for (const auto& a : terkepAllatok)
-      if (a.slotok[cella] != 0) return a.szin;
-    for (const auto& p : terkepNovenyek) {
-      const uint32_t slot = p.slotok[cella];
-      if (slot != 0) return (*p.egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p.szin : FeketeSzin;
+    TSzin szin = FeketeSzin;
+    for (auto p = terkepNovenyek.rbegin(); p != terkepNovenyek.rend(); ++p) {
+      const uint32_t slot = p->slotok[cella];
+      if (slot != 0) szin = (*p->egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p->szin : FeketeSzin;
     }
-    return FeketeSzin;
+    for (auto a = terkepAllatok.rbegin(); a != terkepAllatok.rend(); ++a)
+      szin = a->slotok[cella] != 0 ? a->szin : szin;
+    return szin;
   }
 
   // The whole map, species by species from the lowest shown up, so a higher
@@ -173,8 +178,18 @@ void TOkoszisztema::Rajzol() {
     }
     racs_.MindenJelolesTorlese();
   } else {
+    // Cells mostly come in order, so the row is carried along instead of
+    // divided out each time.
+    int64_t sor = 0, sorKezdet = 0;
     racs_.JeloltekBejarasa([&](int64_t cella) {
-      const int64_t sor = cella / oldal, oszlop = cella % oldal;
+      if (cella < sorKezdet || cella >= sorKezdet + 2 * oldal) {
+        sor = cella / oldal;
+        sorKezdet = sor * oldal;
+      } else if (cella >= sorKezdet + oldal) {
+        ++sor;
+        sorKezdet += oldal;
+      }
+      const int64_t oszlop = cella - sorKezdet;
       if (TkpRajzol) rajzolo_->TerkepPont(oszlop, sor, l.TerkepSzin(cella));
       if (NgyRajzol && keretben(sor, oszlop)) nagyito(sor, oszlop, cella);
     });
