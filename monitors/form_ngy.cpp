@@ -25,7 +25,7 @@ TForm_Ngy::TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget
   resize(kKezdoSzelesseg, kKezdoMagassag);
   connect(&rajzolo, &TTerkepRajzolo::KepekUjraepultek, vaszon_, &TKepVaszon::MeretIgazitas);
   connect(&rajzolo, &TTerkepRajzolo::NagyitoValtozott, vaszon_,
-          [this](const QRegion& terulet) { vaszon_->update(terulet); });
+          [this](const QRegion& terulet) { vaszon_->Valtozott(terulet); });
   vaszon_->installEventFilter(this);
   // The images belong to the map window; without it there is nothing to show.
   connect(&terkep_, &QObject::destroyed, this, [this] {

@@ -35,7 +35,7 @@ TForm_Tkp::TForm_Tkp(TAlkalmazasKornyezet& kornyezet, TForm_Goc& goc, QWidget* s
     KeretFrissitese();
   });
   connect(&rajzolo_, &TTerkepRajzolo::TerkepValtozott, vaszon_,
-          [this](const QRegion& terulet) { vaszon_->update(terulet); });
+          [this](const QRegion& terulet) { vaszon_->Valtozott(terulet); });
   connect(vaszon_, &TTerkepVaszon::BalGomb, this, &TForm_Tkp::BalGombNyomas);
   connect(vaszon_, &TTerkepVaszon::JobbGomb, this, &TForm_Tkp::JobbGombNyomas);
   connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TForm_Tkp::Telepites);

@@ -16,6 +16,20 @@ void TKepVaszon::MeretIgazitas() {
   update();
 }
 
+void TKepVaszon::Valtozott(const QRegion& terulet) {
+  // Past a few hundred pieces the union costs more than painting their
+  // bounding rectangle would save.
+  constexpr int kLegtobbDarab = 256;
+  valtozott_ += terulet;
+  if (valtozott_.rectCount() > kLegtobbDarab) valtozott_ = valtozott_.boundingRect();
+  KepkockaKeres();
+}
+
+void TKepVaszon::Kepkocka() {
+  update(valtozott_);
+  valtozott_ = QRegion();
+}
+
 void TKepVaszon::paintEvent(QPaintEvent* esemeny) {
   QPainter festo(this);
   // A few scattered changes are copied piece by piece; many, as one rectangle.
