@@ -267,12 +267,20 @@ class TAllatLepesek {
   }
 
   // Collects the preys standing in one cell; the found lists always describe
-  // the last cell probed. Group-0 food adds up over all probed cells.
+  // the last cell probed. Group-0 food adds up over all probed cells. Most
+  // probed cells hold no prey at all; they are settled here without a call.
   bool Gyujt(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
+    bool vanPreda = false;
+    for (const TPredaElem& e : predak_) vanPreda |= e.slotok[cella] != 0;
     if (vanTalalt_) {
       for (auto& t : talalt) t.clear();
       vanTalalt_ = false;
     }
+    if (!vanPreda) return o_.TalaltEtel >= f.Jollakottsag;
+    return CellaGyujtese(f, cella, talalt, allatok);
+  }
+
+  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
     int32_t osszeg = 0;
     bool befogadVizsgalva = false;
     for (const TPredaElem& e : predak_) {
