@@ -138,6 +138,11 @@ struct TReszleges {
 
 TReszleges Reszleges(TAblakok& a, int32_t oldal, int32_t db) {
   TOkoszisztema& oko = a.Vilag(oldal, 0.0);
+  // Let the windows show the new world first, so only the change is timed.
+  for (int i = 0; i < 3; ++i) {
+    QThread::msleep(KepkockaMs + 5);
+    QApplication::processEvents();
+  }
   TVeletlen& v = oko.Veletlen();
   int32_t elhelyezett = 0;
   while (elhelyezett < db) {
