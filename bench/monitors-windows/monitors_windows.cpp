@@ -1,8 +1,11 @@
 // Costs of the chart and age-pyramid windows: the meadow's steps per second
 // on the fastest timer without monitors and with ten charts and ten pyramids
-// open and visible, one pyramid recompute with narrow and two-million-pixel
+// open and visible, over the first 300 steps and over steps 600 to 1200, one pyramid recompute with narrow and two-million-pixel
 // bands, the memory a pyramid window takes for two-billion-pixel bands, and
 // recording a step into a population source over a million steps.
+// With "--profil" it also prints, for the long run with windows, where the
+// event loop's time goes: paint events by widget class, timer events (the
+// frame clock and the step timer) and the backing store's updates.
 // With "--kepek DIR" it saves a chart and a pyramid of the running meadow as
 // PNG instead.
 
@@ -15,7 +18,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "core/letszam_forras.h"
 #include "monitors/grafikon_lista.h"
@@ -28,6 +33,41 @@
 using namespace zelvaris;
 
 namespace {
+
+// Times the events the windows' drawing is made of, while switched on.
+class TMeroAlkalmazas : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool meres = false;
+  std::map<std::string, std::pair<qint64, long>> osszeg;  // ns, count
+
+  bool notify(QObject* cel, QEvent* e) override {
+    if (!meres || cel == nullptr) return QApplication::notify(cel, e);
+    const QEvent::Type t = e->type();
+    if (t != QEvent::Paint && t != QEvent::Timer && t != QEvent::UpdateRequest && t != QEvent::UpdateLater)
+      return QApplication::notify(cel, e);
+    // Nested events are counted in their own row and in the outer one too.
+    QElapsedTimer ora;
+    ora.start();
+    const bool eredmeny = QApplication::notify(cel, e);
+    const char* nev = t == QEvent::Paint ? "paint " : t == QEvent::Timer ? "timer " : "update-request ";
+    const QObject* szulo = cel->parent();
+    if (const auto* idozito = qobject_cast<const QTimer*>(cel))
+      szulo = idozito->interval() == 0 ? static_cast<const QObject*>(this) : szulo;
+    auto& sor = osszeg[nev + std::string(cel->metaObject()->className()) +
+                       (szulo != nullptr ? std::string(" in ") + szulo->metaObject()->className() : std::string())];
+    sor.first += ora.nsecsElapsed();
+    ++sor.second;
+    return eredmeny;
+  }
+
+  void Kiiras(int lepesek) {
+    for (const auto& [nev, sor] : osszeg)
+      std::printf("  %-60s %8.1f us/step %8.1f us/event %7ld events\n", nev.c_str(),
+                  sor.first / 1000.0 / lepesek, sor.first / 1000.0 / std::max(1L, sor.second), sor.second);
+    osszeg.clear();
+  }
+};
 
 struct TProgramResz {
   TAlkalmazasKornyezet kornyezet{ZELVARIS_SOURCE_DIR};
@@ -50,26 +90,34 @@ struct TProgramResz {
 };
 
 // Steps per second on a zero-interval timer, with the event loop (and so the
-// windows' painting) running between the steps as in the program.
-double LepesPerMasodperc(TProgramResz& p, int lepesek) {
+// windows' painting) running between the steps as in the program. The first
+// `elotte` steps run the same way but untimed, so a long run can be timed
+// once every chart's plot is full and slides.
+double LepesPerMasodperc(TProgramResz& p, int lepesek, int elotte = 0) {
   // Windows just opened are exposed and painted in full once; that is the
   // cost of opening them, not of a step, so it is over before the clock starts.
   QElapsedTimer nyitas;
   nyitas.start();
   while (nyitas.elapsed() < 200) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  QEventLoop hurok;
-  QTimer idozito;
-  int hatra = lepesek;
-  QObject::connect(&idozito, &QTimer::timeout, [&] {
-    p.kornyezet.Okoszisztema().Lepes();
-    p.grafikonok.Leptet();
-    p.korfak.Leptet();
-    if (--hatra == 0) hurok.quit();
-  });
   QElapsedTimer ora;
-  ora.start();
-  idozito.start(0);
-  hurok.exec();
+  const auto futas = [&](int db) {
+    QEventLoop hurok;
+    QTimer idozito;
+    int hatra = db;
+    QObject::connect(&idozito, &QTimer::timeout, [&] {
+      p.kornyezet.Okoszisztema().Lepes();
+      p.grafikonok.Leptet();
+      p.korfak.Leptet();
+      if (--hatra == 0) hurok.quit();
+    });
+    ora.start();
+    idozito.start(0);
+    hurok.exec();
+  };
+  if (elotte > 0) futas(elotte);
+  auto* app = static_cast<TMeroAlkalmazas*>(QCoreApplication::instance());
+  app->osszeg.clear();
+  futas(lepesek);
   return lepesek * 1000.0 / std::max<qint64>(1, ora.elapsed());
 }
 
@@ -110,8 +158,9 @@ void Kepek(const QString& konyvtar) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  TMeroAlkalmazas app(argc, argv);
   const QStringList args = app.arguments();
+  const bool profil = args.contains(QStringLiteral("--profil"));
   if (args.size() >= 3 && args[1] == QStringLiteral("--kepek")) {
     Kepek(args[2]);
     return 0;
@@ -127,6 +176,24 @@ int main(int argc, char** argv) {
     p.Ret();
     p.Ablakok(10);
     std::printf("meadow-steps-per-s-10-charts-10-pyramids: %.1f steps/s\n", LepesPerMasodperc(p, lepesek));
+  }
+  // Steps 600 to 1200: every chart's plot is full and slides at each step.
+  const int hosszuElotte = 600;
+  const int hosszu = 600;
+  {
+    TProgramResz p;
+    p.Ret();
+    std::printf("meadow-steps-per-s-no-monitors-long: %.1f steps/s\n", LepesPerMasodperc(p, hosszu, hosszuElotte));
+  }
+  {
+    TProgramResz p;
+    p.Ret();
+    p.Ablakok(10);
+    app.meres = profil;
+    std::printf("meadow-steps-per-s-10-charts-10-pyramids-long: %.1f steps/s\n",
+                LepesPerMasodperc(p, hosszu, hosszuElotte));
+    app.meres = false;
+    if (profil) app.Kiiras(hosszu);
   }
   {
     TProgramResz p;
