@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "adat_csoport.h"
 #include "grafikon_geometria.h"
@@ -30,16 +31,28 @@ QPen Toll(const QColor& szin, int vastagsag) {
 }
 
 // Writes text with its top-left corner at (x, y), as the layout positions mean.
+// Laying text out is the dearest part of a repaint of a few columns, so text
+// wholly outside the painter's clip is skipped (a glyph may reach a few
+// pixels beyond its advance).
 void Iras(QPainter& p, int x, int y, const QString& szoveg) {
-  p.drawText(QPoint(x, y + p.fontMetrics().ascent()), szoveg);
+  const QFontMetrics metrika = p.fontMetrics();
+  if (p.hasClipping()) {
+    const QRect hatar = p.clipBoundingRect().toAlignedRect();
+    if (x - 4 > hatar.right() || y > hatar.bottom() || y + metrika.height() < hatar.top()) return;
+    if (x + metrika.horizontalAdvance(szoveg) + 4 < hatar.left()) return;
+  }
+  p.drawText(QPoint(x, y + metrika.ascent()), szoveg);
 }
 
 void ErtekTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
   const auto jelek = ErtekJelek(kep.height(), b.alsoMargo, b.beosztas);
   if (b.beosztva) {
     p.setPen(Toll(b.tengely, 2));
+    // The ticks and labels stand left of X0 + 5.
+    const bool feliratok = !p.hasClipping() || p.clipBoundingRect().left() <= X0 + 5;
     for (const ErtekJel& j : jelek) {
       p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
+      if (!feliratok) continue;
       const QString felirat =
           TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
       Iras(p, X0 - p.fontMetrics().horizontalAdvance(felirat) - 4, j.y - 7, felirat);
@@ -75,23 +88,25 @@ void IdoTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int y0,
 // The image's pixels, fetched once per series rather than once per run; it
 // keeps the bounds of what it wrote.
 struct Pixelek {
-  explicit Pixelek(QImage& kep)
+  Pixelek(QImage& kep, const QRect& resz)
       : kezdet(reinterpret_cast<QRgb*>(kep.bits())),
         lepes(kep.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
-        w(kep.width()),
-        h(kep.height()) {}
+        x0(std::max(0, resz.left())),
+        x1(std::min(kep.width() - 1, resz.right())),
+        y0(std::max(0, resz.top())),
+        y1(std::min(kep.height() - 1, resz.bottom())) {}
   QRgb* kezdet;
   qsizetype lepes;
-  int w;
-  int h;
+  // The columns and rows written to, inclusive.
+  int x0, x1, y0, y1;
   QRect irt;
 
-  // Rows y1..y2 (either order) of column x, clipped to the image.
-  void Oszlop(int x, int y1, int y2, QRgb szin) {
-    if (x < 0 || x >= w) return;
-    if (y1 > y2) std::swap(y1, y2);
-    y1 = std::max(y1, 0);
-    y2 = std::min(y2, h - 1);
+  // Rows ya..yb (either order) of column x, clipped.
+  void Oszlop(int x, int ya, int yb, QRgb szin) {
+    if (x < x0 || x > x1) return;
+    if (ya > yb) std::swap(ya, yb);
+    const int y1 = std::max(ya, y0);
+    const int y2 = std::min(yb, this->y1);
     if (y1 > y2) return;
     for (int y = y1; y <= y2; ++y) kezdet[y * lepes + x] = szin;
     irt |= QRect(x, y1, 1, y2 - y1 + 1);
@@ -113,16 +128,35 @@ struct Pixelek {
   }
 };
 
-}  // namespace
 
-void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin) { Pixelek(kep).Szakasz(x, y1, y2, szin); }
+// The segments ending at tol .. ig - 1, each drawn only within `resz`.
+QRect Szakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol, int64_t ig,
+                const QRect& resz) {
+  if (!sorozat.Lathato()) return {};
+  tol = std::max(tol, b.kezdet + 1);
+  ig = std::min({ig, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg), sorozat.Rogzitett()});
+  if (tol >= ig) return {};
+  const int y0 = kep.height() - b.alsoMargo;
+  const QRgb szin = sorozat.Szin().rgb();
+  Pixelek pixelek(kep, resz);
+  int elozoY = ErtekY(sorozat.Ertek(tol - 1), b.osztas, y0, kep.height());
+  for (int64_t i = tol; i < ig; ++i) {
+    const int y = ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height());
+    pixelek.Szakasz(PontX(i - 1, b.kezdet), elozoY, y, szin);
+    elozoY = y;
+  }
+  return pixelek.irt;
+}
 
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
+void HatterEsTengelyekRajza(QImage& kep, const TRajzBeallitas& b, const QRect* resz) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
-  kep.fill(b.hatter);
   QPainter p(&kep);
+  if (resz != nullptr) {
+    p.setClipRect(*resz);
+    p.fillRect(*resz, b.hatter);
+  }
   p.setFont(VaszonBetu());
 
   const int feliratSzelesseg = p.fontMetrics().horizontalAdvance(b.xFelirat);
@@ -141,26 +175,65 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
   IdoTengely(p, kep, b, y0, feliratSzelesseg);
 }
 
+}  // namespace
+
+void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin) { Pixelek(kep, kep.rect()).Szakasz(x, y1, y2, szin); }
+
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
+  kep.fill(b.hatter);
+  HatterEsTengelyekRajza(kep, b, nullptr);
+}
+
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const QRect& resz) {
+  HatterEsTengelyekRajza(kep, b, &resz);
+}
+
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat) {
-  SorozatSzakaszok(kep, b, sorozat, b.kezdet + 1, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg));
+  Szakaszok(kep, b, sorozat, b.kezdet + 1, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg), kep.rect());
+}
+
+void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, const QRect& resz) {
+  // A segment starting at column x writes columns x .. x + 2.
+  const int64_t tol = b.kezdet + (resz.left() - 2 - X0) + 1;
+  const int64_t ig = b.kezdet + (resz.right() - X0) + 2;
+  Szakaszok(kep, b, sorozat, tol, ig, resz);
 }
 
 QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol,
                        int64_t ig) {
-  if (!sorozat.Lathato()) return {};
-  tol = std::max(tol, b.kezdet + 1);
-  ig = std::min({ig, RajzVeg(b.hossz, b.kezdet, b.rajzSzelesseg), sorozat.Rogzitett()});
-  if (tol >= ig) return {};
-  const int y0 = kep.height() - b.alsoMargo;
-  const QRgb szin = sorozat.Szin().rgb();
-  Pixelek pixelek(kep);
-  int elozoY = ErtekY(sorozat.Ertek(tol - 1), b.osztas, y0, kep.height());
-  for (int64_t i = tol; i < ig; ++i) {
-    const int y = ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height());
-    pixelek.Szakasz(PontX(i - 1, b.kezdet), elozoY, y, szin);
-    elozoY = y;
+  return Szakaszok(kep, b, sorozat, tol, ig, kep.rect());
+}
+
+void BalraTolas(QImage& kep, int k) {
+  const int db = kep.width() - CsuszoBalSzel - k;
+  if (k <= 0 || db <= 0) return;
+  for (int y = 0; y < kep.height(); ++y) {
+    QRgb* sor = reinterpret_cast<QRgb*>(kep.scanLine(y)) + CsuszoBalSzel;
+    std::memmove(sor, sor + k, static_cast<size_t>(db) * sizeof(QRgb));
   }
-  return pixelek.irt;
+}
+
+std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol) {
+  const int w = kep.width();
+  const int h = kep.height();
+  const int y0 = h - b.alsoMargo;
+  const QFontMetrics betu(VaszonBetu(), &kep);
+  // Time labels stand only left of this column (see IdoTengely).
+  const int feliratSzelesseg = betu.horizontalAdvance(b.xFelirat);
+  const int feliratHatar = w - 2 * feliratSzelesseg - 19;
+  // The left end: the first segment starts at X0 and writes up to X0 + 2;
+  // ticks leaving it are 2 pixels wide; the value ticks and the arrow reach
+  // a little right of the axis.
+  const int balVeg = X0 + 7;
+  // A leaving tick's label starts at most at X0 and is never wider than the
+  // widest index in the window.
+  const int cimkeVeg = X0 + betu.horizontalAdvance(QString::number(b.kezdet + b.rajzSzelesseg)) + 4;
+  // The right end: new ticks, labels that came into the allowed band, the
+  // ends of the grid lines and axis, the axis caption, new segments.
+  const int jobbKezdet = std::min({X0 + b.rajzSzelesseg - k, feliratHatar - k, ujTol}) - 3;
+  if (jobbKezdet <= std::max(balVeg, cimkeVeg) + 8 || jobbKezdet - balVeg < (w - CsuszoBalSzel) / 3) return {};
+  return {QRect(QPoint(X0, 0), QPoint(balVeg - 1, h - 1)), QRect(QPoint(balVeg, y0 + 1), QPoint(cimkeVeg, h - 1)),
+          QRect(QPoint(jobbKezdet, 0), QPoint(w - 1, h - 1))};
 }
 
 }  // namespace zelvaris

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace zelvaris {
 
@@ -29,14 +30,33 @@ struct TRajzBeallitas {
   int64_t hossz = 0;
 };
 
-// Background, axes, value axis and time axis.
+// Background, axes, value axis and time axis; with `resz`, only the pixels
+// inside it, exactly as a full repaint leaves them.
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b);
-// The series' line over the points kezdet .. RajzVeg - 1.
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const QRect& resz);
+// The series' line over the points kezdet .. RajzVeg - 1; with `resz`, only
+// the pixels inside it.
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat);
+void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, const QRect& resz);
 // The segments ending at the points tol .. ig - 1 (each from its predecessor),
 // limited to the plot window and the recorded values; returns the bounds of
 // the pixels written.
 QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol, int64_t ig);
+
+// Sliding. Columns from CsuszoBalSzel on hold only what moves with the
+// points (segments, time ticks, grid lines and their labels) and what looks
+// the same at every column (background, value grid lines, the time axis),
+// except near either end of the plot area.
+inline constexpr int CsuszoBalSzel = 67;
+// Moves the columns from CsuszoBalSzel on left by k pixels; the k columns
+// freed at the right keep stale pixels.
+void BalraTolas(QImage& kep, int k);
+// After the window slid k points (b holds the new kezdet) and the image was
+// moved by BalraTolas, the areas where a full repaint differs from the moved
+// image: both ends of the plot area, the time labels leaving at the left and
+// everything from column `ujTol` (where new segments start) on. Empty when
+// these would cover most of the plot, so a full repaint is cheaper.
+std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol);
 
 // The segment from (x, y1) to (x + 1, y2), 2 pixels thick, clipped to the image.
 void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin);

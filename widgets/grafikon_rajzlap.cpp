@@ -12,10 +12,19 @@ TGrafikonRajzlap::TGrafikonRajzlap(TPnx_Grafikon& grafikon, QWidget* szulo) : QW
   setAttribute(Qt::WA_StaticContents);
 }
 
+void TGrafikonRajzlap::Frissites(const QRegion& terulet) {
+  fugg_ = true;
+  update(terulet);
+}
+
 void TGrafikonRajzlap::paintEvent(QPaintEvent* esemeny) {
-  // Pixels drawn just now outside this event's area still have to reach the screen.
-  const QRegion kivul = grafikon_.FuggoRajzolas().subtracted(esemeny->region());
-  if (!kivul.isEmpty()) update(kivul);
+  fugg_ = false;
+  // Pixels drawn just now outside this event's area still have to reach the
+  // screen; so does all of a slide, since the screen was not moved with it.
+  auto valtozas = grafikon_.FuggoRajzolas();
+  if (valtozas.tolas > 0) valtozas.terulet = rect();
+  const QRegion kivul = valtozas.terulet.subtracted(esemeny->region());
+  if (!kivul.isEmpty()) Frissites(kivul);
   QPainter p(this);
   for (const QRect& r : esemeny->region()) p.drawImage(r, grafikon_.kep_, r);
 }

@@ -14,11 +14,17 @@ class TGrafikonRajzlap : public QWidget {
  public:
   TGrafikonRajzlap(TPnx_Grafikon& grafikon, QWidget* szulo);
 
+  // Asks for a repaint of `terulet`, remembering that the screen owes it.
+  void Frissites(const QRegion& terulet);
+  // True while a repaint asked for has not been painted.
+  bool KepernyoFugg() const { return fugg_; }
+
  protected:
   void paintEvent(QPaintEvent* esemeny) override;
 
  private:
   TPnx_Grafikon& grafikon_;
+  bool fugg_ = false;
 };
 
 }  // namespace zelvaris

@@ -20,6 +20,28 @@ namespace zelvaris {
 
 namespace {
 constexpr int GorgetoMagassag = 17;
+
+// The bounds of the pixels in `resz` of `kep` that differ from `elotte`
+// (a copy of that area).
+QRect ElteroResz(const QImage& elotte, const QImage& kep, const QRect& resz) {
+  int x0 = resz.right() + 1, x1 = resz.left() - 1, y0 = -1, y1 = -1;
+  for (int y = 0; y < resz.height(); ++y) {
+    const QRgb* a = reinterpret_cast<const QRgb*>(elotte.constScanLine(y));
+    const QRgb* b = reinterpret_cast<const QRgb*>(kep.constScanLine(resz.top() + y)) + resz.left();
+    bool sorban = false;
+    for (int x = 0; x < resz.width(); ++x) {
+      if (a[x] == b[x]) continue;
+      sorban = true;
+      x0 = std::min(x0, resz.left() + x);
+      x1 = std::max(x1, resz.left() + x);
+    }
+    if (!sorban) continue;
+    if (y0 < 0) y0 = resz.top() + y;
+    y1 = resz.top() + y;
+  }
+  if (y0 < 0) return {};
+  return QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
 }  // namespace
 
 TPnx_Grafikon::TPnx_Grafikon(QWidget* szulo) : QWidget(szulo) {
@@ -280,8 +302,8 @@ void TPnx_Grafikon::Leptet() {
   for (auto& s : sorozatok_)
     if (s->Van(n)) s->SetCimkeErtek(s->Ertek(n), rajz_.tizedesjegyek);
   HosszBeallitas(n + 1);
-  if (aktualis_)
-    SetKezdet(grafikon::KezdetLeptetesUtan(rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg, csusztatas_));
+  // A slide is drawn at the next frame by moving the image.
+  if (aktualis_) rajz_.kezdet = grafikon::KezdetLeptetesUtan(rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg, csusztatas_);
   Utemez();
 }
 
@@ -308,28 +330,79 @@ void TPnx_Grafikon::Utemez() {
 void TPnx_Grafikon::Kepkocka() {
   CimkekKiirasa();
   const bool teljes = teljes_;
-  const QRegion valtozott = FuggoRajzolas();
+  const TValtozas valtozas = FuggoRajzolas();
   if (teljes) {
-    rajzlap_->update();
-  } else if (!valtozott.isEmpty()) {
-    rajzlap_->update(valtozott);
+    rajzlap_->Frissites(rajzlap_->rect());
+    return;
   }
+  // A slide moves the pixels already on the screen the same way, unless the
+  // screen still owes an earlier frame.
+  if (valtozas.tolas > 0) {
+    // Qt moves the screen's pixels only where no sibling overlaps, and the
+    // panel covers the plot's last column; that column is repainted instead.
+    const int jobbSzel =
+        panel_->isVisible() ? std::min(kep_.width(), panel_->x() - rajzlap_->x()) : kep_.width();
+    const QRect tolt(QPoint(CsuszoBalSzel, 0), QPoint(jobbSzel - 1, kep_.height() - 1));
+    if (rajzlap_->KepernyoFugg()) {
+      rajzlap_->Frissites(tolt);
+    } else {
+      rajzlap_->scroll(-valtozas.tolas, 0, tolt);
+    }
+    if (jobbSzel < kep_.width())
+      rajzlap_->Frissites(QRect(QPoint(jobbSzel, 0), QPoint(kep_.width() - 1, kep_.height() - 1)));
+  }
+  if (!valtozas.terulet.isEmpty()) rajzlap_->Frissites(valtozas.terulet);
 }
 
-QRegion TPnx_Grafikon::FuggoRajzolas() {
+TPnx_Grafikon::TValtozas TPnx_Grafikon::FuggoRajzolas() {
   if (!rajzolhat_ || kep_.isNull()) return {};
-  if (teljes_) {
-    HatterEsTengelyek(kep_, rajz_);
-    for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s);
-    teljes_ = false;
-    festett_ = rajz_.hossz;
-    return kep_.rect();
+  TValtozas valtozas;
+  const int64_t csuszas = rajz_.kezdet - kepKezdet_;
+  if (!teljes_ && (csuszas != 0 || festett_ < rajz_.hossz)) {
+    if (csuszas >= 0 && csuszas < rajz_.rajzSzelesseg && ReszRajzolas(static_cast<int>(csuszas), valtozas.terulet))
+      valtozas.tolas = static_cast<int>(csuszas);
+    else
+      teljes_ = true;
   }
-  if (festett_ >= rajz_.hossz) return {};
-  QRegion valtozott;
-  for (const auto& s : sorozatok_) valtozott += SorozatSzakaszok(kep_, rajz_, *s, festett_, rajz_.hossz);
+  if (!teljes_) return valtozas;
+  HatterEsTengelyek(kep_, rajz_);
+  for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s);
+  teljes_ = false;
   festett_ = rajz_.hossz;
-  return valtozott;
+  kepKezdet_ = rajz_.kezdet;
+  return {kep_.rect(), 0};
+}
+
+bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
+  // New segments: those ending at the first point not drawn yet onwards,
+  // within the window. A segment ending at point i writes the columns of
+  // points i - 1 to i + 1.
+  const int64_t tol = std::max(festett_, rajz_.kezdet + 1);
+  const int64_t ig = std::min(rajz_.hossz, grafikon::RajzVeg(rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg));
+  const int ujTol = tol < ig ? grafikon::PontX(tol - 1, rajz_.kezdet) : kep_.width();
+  std::vector<QRect> festendo;
+  if (k > 0) {
+    festendo = CsuszasUtanFestendo(kep_, rajz_, k, ujTol);
+    if (festendo.empty()) return false;
+    BalraTolas(kep_, k);
+  } else if (tol < ig) {
+    // Columns shared with older segments are redrawn whole, so a later
+    // series stays on top of an earlier one as in a full repaint.
+    const int jobb = std::min(kep_.width() - 1, grafikon::PontX(ig, rajz_.kezdet));
+    festendo.push_back(QRect(QPoint(ujTol, 0), QPoint(jobb, kep_.height() - 1)));
+  }
+  for (const QRect& r : festendo) {
+    // Only pixels that differ from the ones before (moved, if it slid) need
+    // to reach the screen.
+    const QImage elotte = kep_.copy(r);
+    HatterEsTengelyek(kep_, rajz_, r);
+    for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s, r);
+    const QRect elter = ElteroResz(elotte, kep_, r);
+    if (!elter.isEmpty()) valtozott += elter;
+  }
+  festett_ = rajz_.hossz;
+  kepKezdet_ = rajz_.kezdet;
+  return true;
 }
 
 const QImage& TPnx_Grafikon::Kep() {

@@ -111,7 +111,7 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   // Brings the backing image up to date and returns it.
   const QImage& Kep();
   // True while pixels are owed to the image.
-  bool VanFuggoRajz() const { return teljes_ || festett_ < rajz_.hossz; }
+  bool VanFuggoRajz() const { return teljes_ || festett_ < rajz_.hossz || kepKezdet_ != rajz_.kezdet; }
 
   TGrafikonPanel* Panel() const { return panel_; }
   QScrollBar* Gorgeto() const { return gorgeto_; }
@@ -135,8 +135,17 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   void HosszBeallitas(int64_t n);
   void Utemez();
   void Kepkocka() override;
+  struct TValtozas {
+    QRegion terulet;
+    // The image's sliding columns moved left by this many pixels first.
+    int tolas = 0;
+  };
   // Draws what the image owes; returns the changed area.
-  QRegion FuggoRajzolas();
+  TValtozas FuggoRajzolas();
+  // New segments, after a slide of k points (0: none): moves the image and
+  // redraws only what a full repaint draws differently; false when a full
+  // repaint is cheaper.
+  bool ReszRajzolas(int k, QRegion& valtozott);
   void OsztasCimkeFrissites();
   // The value labels, the time label and the scroll range catch up with the state.
   void CimkekKiirasa();
@@ -162,6 +171,8 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   bool teljes_ = true;
   // Segments ending at points below this index are in the image.
   int64_t festett_ = 0;
+  // The window start the image shows.
+  int64_t kepKezdet_ = 0;
   // The time label and the scroll range show the current length.
   bool idoKiirva_ = true;
 

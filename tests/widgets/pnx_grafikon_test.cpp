@@ -250,16 +250,23 @@ class PnxGrafikonTest : public QObject {
 
   // Frame by frame only new segments and label texts reach the screen; what
   // adds up there equals a full repaint, before and after the window slides.
+  void KepkockakOsszegeTeljesRajz_data() {
+    QTest::addColumn<int>("csusztatas");
+    QTest::newRow("slide 1") << 1;
+    QTest::newRow("slide 9") << 9;
+  }
   void KepkockakOsszegeTeljesRajz() {
+    QFETCH(int, csusztatas);
     TPnx_Grafikon g;
     g.resize(Szelesseg426, 300);
+    g.SetCsusztatas(csusztatas);
     Sor a, b;
     g.UjAdatCsoport(a.Forras()).SetSzin(Qt::red);
     g.UjAdatCsoport(b.Forras()).SetSzin(Qt::blue);
     g.SetTizedesjegyek(1);
     g.show();
     QVERIFY(QTest::qWaitForWindowExposed(&g));
-    for (int lepesek : {400, 600}) {
+    for (int lepesek : {400, 600, 1050}) {
       while (g.Hossz() < lepesek) {
         const int i = static_cast<int>(g.Hossz());
         a.ertekek.push_back(float(100 + (i * 37) % 90) + 0.5f);
@@ -279,6 +286,46 @@ class PnxGrafikonTest : public QObject {
       QTest::qWait(20);
       QCOMPARE(Kepernyon(g), kepernyon);
     }
+  }
+
+  void CsuszasMintTeljesRajz_data() {
+    QTest::addColumn<int>("csusztatas");
+    QTest::addColumn<int>("lepesKozt");
+    QTest::addColumn<bool>("racs");
+    QTest::newRow("1 px, drawn every step") << 1 << 1 << true;
+    QTest::newRow("1 px, 7 steps per frame") << 1 << 7 << true;
+    QTest::newRow("13 px, 3 steps per frame") << 13 << 3 << true;
+    QTest::newRow("60 px, no grid") << 60 << 1 << false;
+    QTest::newRow("250 px: a full repaint") << 250 << 2 << true;
+  }
+  void CsuszasMintTeljesRajz() {
+    QFETCH(int, csusztatas);
+    QFETCH(int, lepesKozt);
+    QFETCH(bool, racs);
+    TPnx_Grafikon g;
+    g.resize(Szelesseg426, 300);
+    g.SetCsusztatas(csusztatas);
+    g.SetIdovonalak(racs);
+    g.SetErtekVonalak(racs);
+    g.SetXTgFelirat(QStringLiteral("Idő"));
+    Sor a, b;
+    g.UjAdatCsoport(a.Forras()).SetSzin(Qt::red);
+    g.UjAdatCsoport(b.Forras()).SetSzin(Qt::blue);
+    g.Kep();
+    int rajzok = 0;
+    for (int i = 0; i < 1500; ++i) {
+      // Crossing lines, values below the axis and far above the image.
+      a.ertekek.push_back(float(100 + (i * 37) % 90) + 0.5f);
+      b.ertekek.push_back(i % 97 == 0 ? 1e6f : i % 89 == 0 ? -40.0f : float(i % 150));
+      g.Leptet();
+      if ((i + 1) % lepesKozt != 0) continue;
+      g.Kep();
+      if (g.Kezdet() == 0 || ++rajzok % 4 != 0) continue;
+      const QImage csusztatva = g.Kep().copy();
+      g.Frissit();
+      QCOMPARE(g.Kep(), csusztatva);
+    }
+    QVERIFY(g.Kezdet() > 1000);
   }
 
   void KezeloElrejtese() {
