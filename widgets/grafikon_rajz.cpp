@@ -39,6 +39,8 @@ void Iras(QPainter& p, int x, int y, const QString& szoveg) {
   if (p.hasClipping()) {
     const QRect hatar = p.clipBoundingRect().toAlignedRect();
     if (x - 4 > hatar.right() || y > hatar.bottom() || y + metrika.height() < hatar.top()) return;
+    // A bound on the width first; measuring the text costs nearly as much as drawing it.
+    if (x + metrika.maxWidth() * szoveg.size() + 4 < hatar.left()) return;
     if (x + metrika.horizontalAdvance(szoveg) + 4 < hatar.left()) return;
   }
   p.drawText(QPoint(x, y + metrika.ascent()), szoveg);

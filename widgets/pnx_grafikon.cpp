@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+
 #include "grafikon_geometria.h"
 #include "grafikon_panel.h"
 #include "grafikon_rajzlap.h"
@@ -391,13 +392,16 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
     const int jobb = std::min(kep_.width() - 1, grafikon::PontX(ig, rajz_.kezdet));
     festendo.push_back(QRect(QPoint(ujTol, 0), QPoint(jobb, kep_.height() - 1)));
   }
-  for (const QRect& r : festendo) {
-    // Only pixels that differ from the ones before (moved, if it slid) need
-    // to reach the screen.
-    const QImage elotte = kep_.copy(r);
+  for (size_t i = 0; i < festendo.size(); ++i) {
+    const QRect& r = festendo[i];
+    // After a slide the last area holds the new segments and changes anyway;
+    // elsewhere only pixels that differ from the ones before (moved, if it
+    // slid) need to reach the screen.
+    const bool csakUj = k > 0 && i + 1 == festendo.size();
+    const QImage elotte = csakUj ? QImage() : kep_.copy(r);
     HatterEsTengelyek(kep_, rajz_, r);
     for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s, r);
-    const QRect elter = ElteroResz(elotte, kep_, r);
+    const QRect elter = csakUj ? r : ElteroResz(elotte, kep_, r);
     if (!elter.isEmpty()) valtozott += elter;
   }
   festett_ = rajz_.hossz;
