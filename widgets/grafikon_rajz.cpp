@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 #include "adat_csoport.h"
 #include "grafikon_geometria.h"
@@ -150,16 +149,11 @@ QRect Szakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soroza
   return pixelek.irt;
 }
 
-void HatterEsTengelyekRajza(QImage& kep, const TRajzBeallitas& b, const QRect* resz) {
+// With the painter's font set and, for a part, its clip.
+void HatterEsTengelyekRajza(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
-  QPainter p(&kep);
-  if (resz != nullptr) {
-    p.setClipRect(*resz);
-    p.fillRect(*resz, b.hatter);
-  }
-  p.setFont(VaszonBetu());
 
   const int feliratSzelesseg = p.fontMetrics().horizontalAdvance(b.xFelirat);
   p.setPen(b.tengely);
@@ -183,11 +177,22 @@ void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin) { Pixelek(kep, kep.r
 
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
   kep.fill(b.hatter);
-  HatterEsTengelyekRajza(kep, b, nullptr);
+  QPainter p(&kep);
+  p.setFont(VaszonBetu());
+  HatterEsTengelyekRajza(p, kep, b);
 }
 
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const QRect& resz) {
-  HatterEsTengelyekRajza(kep, b, &resz);
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek) {
+  if (reszek.empty()) return;
+  // One painter and one font for all parts: setting them up costs about as
+  // much as drawing a narrow part.
+  QPainter p(&kep);
+  p.setFont(VaszonBetu());
+  for (const QRect& r : reszek) {
+    p.setClipRect(r);
+    p.fillRect(r, b.hatter);
+    HatterEsTengelyekRajza(p, kep, b);
+  }
 }
 
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat) {
@@ -204,15 +209,6 @@ void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soro
 QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat, int64_t tol,
                        int64_t ig) {
   return Szakaszok(kep, b, sorozat, tol, ig, kep.rect());
-}
-
-void BalraTolas(QImage& kep, int k) {
-  const int db = kep.width() - CsuszoBalSzel - k;
-  if (k <= 0 || db <= 0) return;
-  for (int y = 0; y < kep.height(); ++y) {
-    QRgb* sor = reinterpret_cast<QRgb*>(kep.scanLine(y)) + CsuszoBalSzel;
-    std::memmove(sor, sor + k, static_cast<size_t>(db) * sizeof(QRgb));
-  }
 }
 
 std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol) {

@@ -30,10 +30,10 @@ struct TRajzBeallitas {
   int64_t hossz = 0;
 };
 
-// Background, axes, value axis and time axis; with `resz`, only the pixels
-// inside it, exactly as a full repaint leaves them.
+// Background, axes, value axis and time axis; with `reszek`, only the pixels
+// inside those areas, exactly as a full repaint leaves them.
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b);
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const QRect& resz);
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek);
 // The series' line over the points kezdet .. RajzVeg - 1; with `resz`, only
 // the pixels inside it.
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat);
@@ -48,11 +48,8 @@ QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport&
 // the same at every column (background, value grid lines, the time axis),
 // except near either end of the plot area.
 inline constexpr int CsuszoBalSzel = 67;
-// Moves the columns from CsuszoBalSzel on left by k pixels; the k columns
-// freed at the right keep stale pixels.
-void BalraTolas(QImage& kep, int k);
-// After the window slid k points (b holds the new kezdet) and the image was
-// moved by BalraTolas, the areas where a full repaint differs from the moved
+// After the window slid k points (b holds the new kezdet) and the image's
+// columns from CsuszoBalSzel on were moved left by k pixels, the areas where a full repaint differs from the moved
 // image: both ends of the plot area, the time labels leaving at the left and
 // everything from column `ujTol` (where new segments start) on. Empty when
 // these would cover most of the plot, so a full repaint is cheaper.

@@ -385,23 +385,25 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
   if (k > 0) {
     festendo = CsuszasUtanFestendo(kep_, rajz_, k, ujTol);
     if (festendo.empty()) return false;
-    BalraTolas(kep_, k);
+    csuszoKep_.Tolas(k);
   } else if (tol < ig) {
     // Columns shared with older segments are redrawn whole, so a later
     // series stays on top of an earlier one as in a full repaint.
     const int jobb = std::min(kep_.width() - 1, grafikon::PontX(ig, rajz_.kezdet));
     festendo.push_back(QRect(QPoint(ujTol, 0), QPoint(jobb, kep_.height() - 1)));
   }
+  // After a slide the last area holds the new segments and changes anyway;
+  // elsewhere only pixels that differ from the ones before (moved, if it
+  // slid) need to reach the screen.
+  const size_t osszevetendo = k > 0 ? festendo.size() - 1 : festendo.size();
+  std::vector<QImage> elotte;
+  elotte.reserve(osszevetendo);
+  for (size_t i = 0; i < osszevetendo; ++i) elotte.push_back(kep_.copy(festendo[i]));
+  HatterEsTengelyek(kep_, rajz_, festendo);
   for (size_t i = 0; i < festendo.size(); ++i) {
     const QRect& r = festendo[i];
-    // After a slide the last area holds the new segments and changes anyway;
-    // elsewhere only pixels that differ from the ones before (moved, if it
-    // slid) need to reach the screen.
-    const bool csakUj = k > 0 && i + 1 == festendo.size();
-    const QImage elotte = csakUj ? QImage() : kep_.copy(r);
-    HatterEsTengelyek(kep_, rajz_, r);
     for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s, r);
-    const QRect elter = csakUj ? r : ElteroResz(elotte, kep_, r);
+    const QRect elter = i < osszevetendo ? ElteroResz(elotte[i], kep_, r) : r;
     if (!elter.isEmpty()) valtozott += elter;
   }
   festett_ = rajz_.hossz;
@@ -409,17 +411,18 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
   return true;
 }
 
-const QImage& TPnx_Grafikon::Kep() {
+QImage TPnx_Grafikon::Kep() {
   MeretKovetes();
   FuggoRajzolas();
-  return kep_;
+  // The image is a view into a buffer that later slides reuse.
+  return kep_.copy();
 }
 
 // ---- geometry
 
 void TPnx_Grafikon::KepUjra() {
   const int magassag = std::max(1, rajzKeret_->height() - 1);
-  kep_ = QImage(std::max(1, kepSzelesseg_), magassag, QImage::Format_RGB32);
+  csuszoKep_.Ujra(kepSzelesseg_, magassag);
   rajzlap_->setGeometry(1, 1, kep_.width(), kep_.height());
   teljes_ = true;
 }

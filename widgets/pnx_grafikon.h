@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "adat_csoport.h"
+#include "grafikon_csuszo_kep.h"
 #include "grafikon_rajz.h"
 #include "kepkocka.h"
 
@@ -108,8 +109,8 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   // The mode button's two texts: shown in browse mode, shown in live mode.
   void SetGombSzovegek(const QString& kereseskor, const QString& aktualiskor);
 
-  // Brings the backing image up to date and returns it.
-  const QImage& Kep();
+  // Brings the backing image up to date and returns a copy of it.
+  QImage Kep();
   // True while pixels are owed to the image.
   bool VanFuggoRajz() const { return teljes_ || festett_ < rajz_.hossz || kepKezdet_ != rajz_.kezdet; }
 
@@ -166,7 +167,8 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
 
   std::vector<std::unique_ptr<TAdatCsoport>> sorozatok_;
 
-  QImage kep_;
+  TCsuszoKep csuszoKep_;
+  QImage& kep_ = csuszoKep_.Kep();
   // A full repaint is owed to the image.
   bool teljes_ = true;
   // Segments ending at points below this index are in the image.
