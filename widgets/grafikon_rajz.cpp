@@ -230,8 +230,12 @@ std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& 
   // ends of the grid lines and axis, the axis caption, new segments.
   const int jobbKezdet = std::min({X0 + b.rajzSzelesseg - k, feliratHatar - k, ujTol}) - 3;
   if (jobbKezdet <= std::max(balVeg, cimkeVeg) + 8 || jobbKezdet - balVeg < (w - CsuszoBalSzel) / 3) return {};
+  // Labels and the caption stand below the axis; above it the right end
+  // holds only the ends of the grid lines and the axis, its arrow and new
+  // segments, a much narrower strip over most of the height.
+  const int felsoKezdet = std::min(X0 + b.rajzSzelesseg - k, ujTol) - 3;
   return {QRect(QPoint(X0, 0), QPoint(balVeg - 1, h - 1)), QRect(QPoint(balVeg, y0 + 1), QPoint(cimkeVeg, h - 1)),
-          QRect(QPoint(jobbKezdet, 0), QPoint(w - 1, h - 1))};
+          QRect(QPoint(jobbKezdet, y0 + 1), QPoint(w - 1, h - 1)), QRect(QPoint(felsoKezdet, 0), QPoint(w - 1, y0))};
 }
 
 }  // namespace zelvaris

@@ -49,10 +49,12 @@ QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport&
 // except near either end of the plot area.
 inline constexpr int CsuszoBalSzel = 67;
 // After the window slid k points (b holds the new kezdet) and the image's
-// columns from CsuszoBalSzel on were moved left by k pixels, the areas where a full repaint differs from the moved
-// image: both ends of the plot area, the time labels leaving at the left and
-// everything from column `ujTol` (where new segments start) on. Empty when
-// these would cover most of the plot, so a full repaint is cheaper.
+// columns from CsuszoBalSzel on were moved left by k pixels, the areas where
+// a full repaint differs from the moved image: both ends of the plot area,
+// the time labels leaving at the left and everything from column `ujTol`
+// (where new segments start) on; the area holding the new segments comes
+// last. Empty when these would cover most of the plot, so a full repaint is
+// cheaper.
 std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol);
 
 // The segment from (x, y1) to (x + 1, y2), 2 pixels thick, clipped to the image.
