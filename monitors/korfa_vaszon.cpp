@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 namespace zelvaris {
 
@@ -139,6 +140,11 @@ QRegion TKorfaVaszon::NezetFrissites() {
   } else if (uj.hosszak != nezet_.hosszak || uj.elsoSav != nezet_.elsoSav) {
     // Only a bar's far end moves: the columns between its old and new end,
     // with the outline on either side, over the band's rows.
+    // Many pieces become their bounds (see Kepkocka); adding them to a
+    // region one by one would cost time quadratic in their number.
+    constexpr size_t legfeljebbDarab = 8;
+    std::vector<QRect> darabok;
+    QRect hatar;
     const int64_t c = uj.szel / 2;
     const int64_t tol = std::min(uj.elsoSav, nezet_.elsoSav);
     const int64_t ig = std::max(uj.elsoSav + static_cast<int64_t>(uj.hosszak.size()),
@@ -150,11 +156,19 @@ QRegion TKorfaVaszon::NezetFrissites() {
       const korfa::TTeglalap sor = korfa::Lefedes(korfa::NoiSav(uj.szel, uj.h, b, uj.beallitas.SavSzelesseg, 0));
       auto veg = [&](int64_t v1, int64_t v2) {
         if (v1 == v2) return;
-        valtozas += Nezetbe({std::min(v1, v2) - 1, sor.Felso, std::max(v1, v2) + 1, sor.Also}, uj.teteje, uj.szel,
-                            uj.mag);
+        const QRect r = Nezetbe({std::min(v1, v2) - 1, sor.Felso, std::max(v1, v2) + 1, sor.Also}, uj.teteje,
+                                uj.szel, uj.mag);
+        if (r.isEmpty()) return;
+        hatar |= r;
+        if (darabok.size() <= legfeljebbDarab) darabok.push_back(r);
       };
       veg(c + regi[0], c + most[0]);
       veg(c + 1 - regi[1], c + 1 - most[1]);
+    }
+    if (darabok.size() > legfeljebbDarab) {
+      valtozas = hatar;
+    } else {
+      for (const QRect& r : darabok) valtozas += r;
     }
   }
   nezet_ = std::move(uj);
