@@ -33,14 +33,15 @@ QPen Toll(const QColor& szin, int vastagsag) {
 // Laying text out is the dearest part of a repaint of a few columns, so text
 // wholly outside the painter's clip is skipped (a glyph may reach a few
 // pixels beyond its advance).
-void Iras(QPainter& p, int x, int y, const QString& szoveg) {
+// `szelesseg` is the text's advance when the caller measured it already.
+void Iras(QPainter& p, int x, int y, const QString& szoveg, int szelesseg = -1) {
   const QFontMetrics metrika = p.fontMetrics();
   if (p.hasClipping()) {
     const QRect hatar = p.clipBoundingRect().toAlignedRect();
     if (x - 4 > hatar.right() || y > hatar.bottom() || y + metrika.height() < hatar.top()) return;
     // A bound on the width first; measuring the text costs nearly as much as drawing it.
     if (x + metrika.maxWidth() * szoveg.size() + 4 < hatar.left()) return;
-    if (x + metrika.horizontalAdvance(szoveg) + 4 < hatar.left()) return;
+    if (x + (szelesseg >= 0 ? szelesseg : metrika.horizontalAdvance(szoveg)) + 4 < hatar.left()) return;
   }
   p.drawText(QPoint(x, y + metrika.ascent()), szoveg);
 }
@@ -56,7 +57,8 @@ void ErtekTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
       if (!feliratok) continue;
       const QString felirat =
           TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
-      Iras(p, X0 - p.fontMetrics().horizontalAdvance(felirat) - 4, j.y - 7, felirat);
+      const int szelesseg = p.fontMetrics().horizontalAdvance(felirat);
+      Iras(p, X0 - szelesseg - 4, j.y - 7, felirat, szelesseg);
     }
   }
   if (b.ertekVonalak) {
@@ -149,15 +151,15 @@ QRect Szakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soroza
   return pixelek.irt;
 }
 
-// With the painter's font set and, for a part, its clip.
-void HatterEsTengelyekRajza(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
+// With the painter's font set and, for a part, its clip; the time axis
+// caption measured with that font.
+void HatterEsTengelyekRajza(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int feliratSzelesseg) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
 
-  const int feliratSzelesseg = p.fontMetrics().horizontalAdvance(b.xFelirat);
   p.setPen(b.tengely);
-  Iras(p, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat);
+  Iras(p, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat, feliratSzelesseg);
 
   p.setPen(Toll(b.tengely, 2));
   const QPoint yNyil[] = {{61, 9}, {65, 5}, {69, 9}};
@@ -179,7 +181,7 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
   kep.fill(b.hatter);
   QPainter p(&kep);
   p.setFont(VaszonBetu());
-  HatterEsTengelyekRajza(p, kep, b);
+  HatterEsTengelyekRajza(p, kep, b, p.fontMetrics().horizontalAdvance(b.xFelirat));
 }
 
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek) {
@@ -188,10 +190,12 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<Q
   // much as drawing a narrow part.
   QPainter p(&kep);
   p.setFont(VaszonBetu());
+  // Measuring text means shaping it: the caption is measured once.
+  const int feliratSzelesseg = p.fontMetrics().horizontalAdvance(b.xFelirat);
   for (const QRect& r : reszek) {
     p.setClipRect(r);
     p.fillRect(r, b.hatter);
-    HatterEsTengelyekRajza(p, kep, b);
+    HatterEsTengelyekRajza(p, kep, b, feliratSzelesseg);
   }
 }
 
