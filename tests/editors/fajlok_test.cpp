@@ -50,7 +50,7 @@ class TFajlokTeszt : public QObject {
     k.Modalis.MentendoFajl = k.Konyvtar.filePath(valasztott);
     w.Mentes();
     QVERIFY(std::filesystem::exists(k.Ut(mentett.toUtf8().constData())));
-    QCOMPARE(k.Modalis.Kerdesek, 0);
+    QCOMPARE(k.Modalis.Kerdesek.size(), size_t{0});
   }
 
   // The dialog asked about the name typed; the added extension names a file
@@ -63,7 +63,7 @@ class TFajlokTeszt : public QObject {
     k.Modalis.MentendoFajl = k.Konyvtar.filePath(QStringLiteral("fu"));
     k.Modalis.IgenValasz = false;
     w.Mentes();
-    QCOMPARE(k.Modalis.Kerdesek, 1);
+    QCOMPARE(k.Modalis.Kerdesek.size(), size_t{1});
     QCOMPARE(Tartalom(k.Ut("fu.noveny")), std::string("régi"));
     k.Modalis.IgenValasz = true;
     w.Mentes();

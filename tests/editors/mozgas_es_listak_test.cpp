@@ -124,7 +124,7 @@ class TMozgasEsListakTeszt : public QObject {
     Elhagyas(e);
     k.Modalis.UzenetKozben = nullptr;
     QCOMPARE(k.Modalis.Uzenetek.size(), size_t{1});
-    QVERIFY(k.Modalis.Uzenetek[0].contains(QStringLiteral("99999999999")));
+    QVERIFY(k.Modalis.Uzenetek[0].Szoveg.contains(QStringLiteral("99999999999")));
     QCOMPARE(a.AllatUtkozes, (TIdLista{1, 2}));
     QCOMPARE(e->text(), QStringLiteral("1, 2"));
     auto* p = Mezo<QLineEdit>(w, "E_NovenyPredak");

@@ -15,38 +15,10 @@
 #include "editors/faj_form_lista.h"
 #include "editors/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
+#include "tests/teszt_modalis.h"
 #include "widgets/alkalmazas_kornyezet.h"
 
 namespace zelvaris::teszt {
-
-class TValaszoloModalis : public TModalisFelulet {
- public:
-  std::vector<QString> Uzenetek;
-  QString MegnyitandoFajl;
-  QString MentendoFajl;
-  std::optional<QColor> ValasztottSzin;
-  bool IgenValasz = true;
-  int Kerdesek = 0;
-  // Runs while a message is up (as focus moving to the message box would).
-  std::function<void()> UzenetKozben;
-
-  void Uzenet(QWidget*, TUzenetFajta, const QString&, const QString& szoveg) override {
-    Uzenetek.push_back(szoveg);
-    if (UzenetKozben) UzenetKozben();
-  }
-  bool IgenNem(QWidget*, const QString&, const QString&) override {
-    ++Kerdesek;
-    return IgenValasz;
-  }
-  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override {
-    return MegnyitandoFajl;
-  }
-  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override {
-    return MentendoFajl;
-  }
-  std::optional<QColor> Szin(QWidget*, const QColor&) override { return ValasztottSzin; }
-  int Dialogus(QDialog&) override { return 0; }
-};
 
 // A context with its own program directory, and the two editor lists.
 struct TKornyezet {

@@ -190,7 +190,7 @@ class UjFajBejegyzesTeszt : public QObject {
     a.Memoria = [] { return std::optional<uint64_t>(4 * 200 * 200 - 1); };
     QCOMPARE(a.UjAllat(QStringLiteral("Róka")), std::nullopt);
     QCOMPARE(a.Modalis.Uzenetek.size(), size_t{1});
-    QVERIFY(a.Modalis.Uzenetek[0].contains(QStringLiteral("memóriában")));
+    QVERIFY(a.Modalis.Uzenetek[0].Szoveg.contains(QStringLiteral("memóriában")));
     QCOMPARE(a.Oko().AllatFajokSzama(), 1);
     QCOMPARE(a.Oko().AllatSorrend, (TIdLista{0}));
     QCOMPARE(a.Allatok.Darab(), 1);

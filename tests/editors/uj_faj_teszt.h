@@ -28,27 +28,9 @@
 #include "monitors/form_goc.h"
 #include "monitors/form_kijelzes.h"
 #include "monitors/form_permetek.h"
+#include "tests/teszt_modalis.h"
 
 namespace zelvaris::teszt {
-
-class TNevModalis : public TModalisFelulet {
- public:
-  std::vector<QString> Uzenetek;
-  // One answer per dialog, in order; none left: Rejected.
-  std::deque<std::function<int(QDialog&)>> Dialogusok;
-
-  void Uzenet(QWidget*, TUzenetFajta, const QString&, const QString& szoveg) override { Uzenetek.push_back(szoveg); }
-  bool IgenNem(QWidget*, const QString&, const QString&) override { return false; }
-  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> Szin(QWidget*, const QColor&) override { return std::nullopt; }
-  int Dialogus(QDialog& d) override {
-    if (Dialogusok.empty()) return QDialog::Rejected;
-    auto valasz = std::move(Dialogusok.front());
-    Dialogusok.pop_front();
-    return valasz(d);
-  }
-};
 
 // Types `nev` into the dialog's name field and presses OK.
 inline std::function<int(QDialog&)> NevvelOk(const QString& nev) {
@@ -70,7 +52,7 @@ class TFelvevo : public TRajzolo {
 
 struct TAblakok {
   QTemporaryDir Konyvtar;
-  TNevModalis Modalis;
+  TValaszoloModalis Modalis;
   TAlkalmazasKornyezet K{std::filesystem::path(Konyvtar.path().toStdString()), &Modalis};
   TAllatFormLista Allatok{K};
   TNovenyFormLista Novenyek{K};
@@ -86,6 +68,8 @@ struct TAblakok {
   TMemoriaLekerdezes Memoria;
 
   TAblakok() {
+    // The name dialogs' questions are answered No.
+    Modalis.IgenValasz = false;
     GocFeliratkozas(Kozpont(), Goc);
     PermetekFeliratkozas(Kozpont(), Permetek);
     KijelzesFeliratkozas(Kozpont(), Kijelzes);

@@ -10,20 +10,11 @@
 
 #include "core/szin.h"
 #include "monitors/form_kijelzes.h"
+#include "tests/teszt_modalis.h"
 
 using namespace zelvaris;
 
 namespace {
-
-class TCsendesModalis : public TModalisFelulet {
- public:
-  void Uzenet(QWidget*, TUzenetFajta, const QString&, const QString&) override {}
-  bool IgenNem(QWidget*, const QString&, const QString&) override { return false; }
-  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> Szin(QWidget*, const QColor&) override { return std::nullopt; }
-  int Dialogus(QDialog&) override { return 0; }
-};
 
 // Counts full redraws and keeps the last colour drawn into each map cell.
 class TFelvevo : public TRajzolo {
@@ -44,7 +35,7 @@ const TSzin kKek = Rgb(0, 0, 255);
 // A built 50 x 50 world with one plant and animals A, B, C, registered in
 // the window as the program does.
 struct TVilag {
-  TCsendesModalis modalis;
+  teszt::TValaszoloModalis modalis;
   TAlkalmazasKornyezet k{ZELVARIS_SOURCE_DIR, &modalis};
   TFelvevo felvevo;
   TForm_Kijelzes ablak{k};

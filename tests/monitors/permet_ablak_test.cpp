@@ -10,23 +10,14 @@
 #include <QToolButton>
 
 #include "monitors/form_permetek.h"
+#include "tests/teszt_modalis.h"
 
 using namespace zelvaris;
 
 namespace {
 
-class TCsendesModalis : public TModalisFelulet {
- public:
-  void Uzenet(QWidget*, TUzenetFajta, const QString&, const QString&) override {}
-  bool IgenNem(QWidget*, const QString&, const QString&) override { return false; }
-  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> Szin(QWidget*, const QColor&) override { return std::nullopt; }
-  int Dialogus(QDialog&) override { return 0; }
-};
-
 struct TVilag {
-  TCsendesModalis modalis;
+  teszt::TValaszoloModalis modalis;
   TAlkalmazasKornyezet k{ZELVARIS_SOURCE_DIR, &modalis};
   QAction deg{QStringLiteral("Degradábilis permetezés")};
   QAction per{QStringLiteral("Perzisztens permetezés")};

@@ -14,44 +14,9 @@
 #include <vector>
 
 #include "net/szerver.h"
-#include "widgets/modalis_felulet.h"
+#include "tests/teszt_modalis.h"
 
 namespace zelvaris::teszt {
-
-class TValaszoloModalis : public TModalisFelulet {
- public:
-  struct TUzenet {
-    TUzenetFajta Fajta;
-    QString Szoveg;
-  };
-  std::vector<TUzenet> Uzenetek;
-  std::vector<QString> Kerdesek;
-  std::deque<bool> Valaszok;  // one per question; none left: Yes
-  // One answer per dialog; none left: Rejected.
-  std::deque<std::function<int(QDialog&)>> Dialogusok;
-  int DialogusDarab = 0;
-
-  void Uzenet(QWidget*, TUzenetFajta fajta, const QString&, const QString& szoveg) override {
-    Uzenetek.push_back({fajta, szoveg});
-  }
-  bool IgenNem(QWidget*, const QString&, const QString& kerdes) override {
-    Kerdesek.push_back(kerdes);
-    if (Valaszok.empty()) return true;
-    const bool v = Valaszok.front();
-    Valaszok.pop_front();
-    return v;
-  }
-  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> Szin(QWidget*, const QColor&) override { return std::nullopt; }
-  int Dialogus(QDialog& d) override {
-    ++DialogusDarab;
-    if (Dialogusok.empty()) return QDialog::Rejected;
-    auto valasz = std::move(Dialogusok.front());
-    Dialogusok.pop_front();
-    return valasz(d);
-  }
-};
 
 // Limits short enough for tests.
 inline TSzerverKorlatok RovidKorlatok() {

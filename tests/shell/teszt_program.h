@@ -16,44 +16,10 @@
 #include <vector>
 
 #include "shell/program.h"
-#include "widgets/modalis_felulet.h"
+#include "tests/teszt_modalis.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris::teszt {
-
-class TValaszoloModalis : public TModalisFelulet {
- public:
-  struct TUzenet {
-    TUzenetFajta Fajta;
-    QString Szoveg;
-  };
-  std::vector<TUzenet> Uzenetek;
-  // One answer per dialog shown, in order; none left: Rejected.
-  std::deque<std::function<int(QDialog&)>> Dialogusok;
-  QString MegnyitandoFajl;
-  QString MentendoFajl;
-  bool IgenValasz = true;
-  int DialogusDarab = 0;
-
-  void Uzenet(QWidget*, TUzenetFajta fajta, const QString&, const QString& szoveg) override {
-    Uzenetek.push_back({fajta, szoveg});
-  }
-  bool IgenNem(QWidget*, const QString&, const QString&) override { return IgenValasz; }
-  QString FajlMegnyitas(QWidget*, const QString&, const QString&, const QString&) override {
-    return MegnyitandoFajl;
-  }
-  QString FajlMentes(QWidget*, const QString&, const QString&, const QString&) override {
-    return MentendoFajl;
-  }
-  std::optional<QColor> Szin(QWidget*, const QColor&) override { return std::nullopt; }
-  int Dialogus(QDialog& d) override {
-    ++DialogusDarab;
-    if (Dialogusok.empty()) return QDialog::Rejected;
-    auto valasz = std::move(Dialogusok.front());
-    Dialogusok.pop_front();
-    return valasz(d);
-  }
-};
 
 // A dialog answer: put `ertek` into the number field `mezo` and press OK.
 inline std::function<int(QDialog&)> OkErtekkel(const char* mezo, int64_t ertek) {
