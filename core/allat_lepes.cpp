@@ -18,6 +18,21 @@ class TAllatLepesek {
   // the animal's own cell), so no search goes past ring L - 1.
   int32_t LegnagyobbGyuru() const { return l_ - 1; }
 
+  // The cell at row sor and column oszlop, each at most one side length
+  // outside the world, wrapped around onto it.
+  int64_t Korbe(int64_t sor, int64_t oszlop) const {
+    const int64_t l = l_;
+    if (sor >= l) sor -= l; else if (sor < 0) sor += l;
+    if (oszlop >= l) oszlop -= l; else if (oszlop < 0) oszlop += l;
+    return sor * l + oszlop;
+  }
+
+  // Whether every cell within radius r of (sor, oszlop) lies in the world
+  // without wrapping.
+  bool Belul(int32_t sor, int32_t oszlop, int32_t r) const {
+    return sor >= r && oszlop >= r && int64_t{sor} + r < l_ && int64_t{oszlop} + r < l_;
+  }
+
   // Probes ring r from a random start index, wrapping within the ring.
   template <typename Cb>
   bool GyuruProba(int32_t sor, int32_t oszlop, int32_t r, int64_t& elutasitas, int64_t keret,
@@ -30,8 +45,7 @@ class TAllatLepesek {
     const TEltolas* elemek = negyed.data();
     const auto m = static_cast<int64_t>(negyed.size());
     const int64_t l = l_;
-    // A cell at least r away from every edge needs no wrapping.
-    const bool belul = sor >= r && oszlop >= r && int64_t{sor} + r < l && int64_t{oszlop} + r < l;
+    const bool belul = Belul(sor, oszlop, r);
     const int64_t alap = int64_t{sor} * l + oszlop;
     // Entries tol..ig-1 of the quadrant list turned q quarter turns: the
     // turn (x, y) -> (y, -x) applied q times, as row and column factors.
@@ -45,11 +59,7 @@ class TAllatLepesek {
         if (belul) {
           cella = alap + dx * l + dy;
         } else {
-          int64_t cs = sor + dx;
-          if (cs >= l) cs -= l; else if (cs < 0) cs += l;
-          int64_t co = oszlop + dy;
-          if (co >= l) co -= l; else if (co < 0) co += l;
-          cella = cs * l + co;
+          cella = Korbe(sor + dx, oszlop + dy);
         }
         ++o_.probak_;
         if (cb(cella)) return true;
@@ -79,7 +89,7 @@ class TAllatLepesek {
     const auto meret = static_cast<int32_t>(g.lepesek.size());
     const int64_t l = l_;
     auto szakasz = [&](int32_t tol, int32_t ig) {
-      if (sor >= r && oszlop >= r && int64_t{sor} + r < l && int64_t{oszlop} + r < l) {
+      if (Belul(sor, oszlop, r)) {
         const int64_t alap = int64_t{sor} * l + oszlop;
         const int64_t* lepesek = g.lepesek.data();
         for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
@@ -91,12 +101,8 @@ class TAllatLepesek {
       }
       const TEltolas* eltolasok = g.eltolasok.data();
       for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
-        int64_t cs = int64_t{sor} + eltolasok[j].x;
-        if (cs >= l) cs -= l; else if (cs < 0) cs += l;
-        int64_t co = int64_t{oszlop} + eltolasok[j].y;
-        if (co >= l) co -= l; else if (co < 0) co += l;
         ++o_.probak_;
-        if (cb(cs * l + co)) return true;
+        if (cb(Korbe(int64_t{sor} + eltolasok[j].x, int64_t{oszlop} + eltolasok[j].y))) return true;
         ++elutasitas;
       }
       return false;

@@ -35,11 +35,9 @@ class TGyuruLepesek {
 
  private:
   void Epites(TKeresoTabla& tabla, int32_t r, TGyuru& g) const {
-    const auto& negyed = tabla.Negyed(r);
-    const auto m = static_cast<int64_t>(negyed.size());
     const int64_t meret = tabla.GyuruMeret(r);
     for (int64_t j = 0; j < meret; ++j) {
-      const TEltolas e = Forgatas(negyed[static_cast<size_t>(j % m)], static_cast<int32_t>(j / m));
+      const TEltolas e = tabla.Elem(r, j);
       g.eltolasok.push_back(e);
       g.lepesek.push_back(int64_t{e.x} * l_ + e.y);
     }
