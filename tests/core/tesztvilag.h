@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/okoszisztema.h"
-#include "core/rajzolo.h"
+#include "tests/teszt_rajzolo.h"
 
 namespace zelvaris::teszt {
 
@@ -127,16 +127,5 @@ inline void GazdagVilag(TVilag& v) {
   roka.Predak.SetAllatPredak({{0, 1, 0}, {1, 9}});
   roka.AllatUtkozes = {1};
 }
-
-// Records what the ecosystem draws.
-struct TNaploRajzolo : TRajzolo {
-  int teljes = 0, reszleges = 0, ujraepites = 0;
-  int64_t pontok = 0, negyzetek = 0;
-  void KepekUjraepitese(int64_t, bool) override { ++ujraepites; }
-  void RajzolasKezdete(bool mindet) override { ++(mindet ? teljes : reszleges); }
-  void RajzolasVege() override {}
-  void TerkepPont(int64_t, int64_t, TSzin) override { ++pontok; }
-  void NagyitoNegyzet(int32_t, int32_t, TSzin, bool, int32_t, TSzin) override { ++negyzetek; }
-};
 
 }  // namespace zelvaris::teszt

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "core/rajzolo.h"
+#include "tests/teszt_rajzolo.h"
 #include "editors/csukhato_doboz.h"
 #include "editors/goc_kotes.h"
 #include "monitors/form_goc.h"
@@ -19,16 +19,6 @@ using namespace zelvaris;
 using namespace zelvaris::teszt;
 
 namespace {
-
-class TSzamlaloRajzolo : public TRajzolo {
- public:
-  int TeljesRajzolasok = 0;
-  void KepekUjraepitese(int64_t, bool) override {}
-  void RajzolasKezdete(bool mindet) override { TeljesRajzolasok += mindet ? 1 : 0; }
-  void RajzolasVege() override {}
-  void TerkepPont(int64_t, int64_t, TSzin) override {}
-  void NagyitoNegyzet(int32_t, int32_t, TSzin, bool, int32_t, TSzin) override {}
-};
 
 QColor Minta(QWidget& w) { return Mezo<QWidget>(w, "Shp_Szin")->palette().color(QPalette::Window); }
 
@@ -83,7 +73,7 @@ class TNezetekTeszt : public QObject {
 
   void TkpEgyTeljesRajzolas() {
     TKornyezet k;
-    TSzamlaloRajzolo rajzolo;
+    teszt::TNaploRajzolo rajzolo;
     k.Oko().RajzoloBeallitasa(&rajzolo);
     k.Oko().UjAllatFaj("a");
     k.Oko().Atmeretez(50);
@@ -91,11 +81,11 @@ class TNezetekTeszt : public QObject {
     k.Oko().SetRajzolhat(true);
     TFajSzerkeszto& w = k.Allatok.UjAblak(0);
     TFajSzerkeszto& w2 = k.Allatok.UjAblak(0);
-    rajzolo.TeljesRajzolasok = 0;
+    rajzolo.teljes = 0;
     Mezo<QCheckBox>(w, "ChB_Tkp")->click();
     QCOMPARE(k.Oko().AllatFaj(0).Tkp(), false);
     QCOMPARE(Mezo<QCheckBox>(w2, "ChB_Tkp")->isChecked(), false);
-    QCOMPARE(rajzolo.TeljesRajzolasok, 1);
+    QCOMPARE(rajzolo.teljes, 1);
     // Setting all species' flags at once reaches every editor.
     k.Oko().AllatFaj(0).SetTkp(true);
     k.Kozpont().JelzoMindenFajra(TFajFajta::Allat, TFajMezo::Tkp);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "perzisztencia_segedek.h"
+#include "tests/teszt_rajzolo.h"
 
 namespace zelvaris {
 namespace {
@@ -137,31 +138,21 @@ TEST_F(SpeciesFile, AFailedLoadLeavesTheSpeciesAsItWas) {
 }
 
 // The map is drawn once after a load that changes the colour, not once per setter.
-class TSzamlaloRajzolo : public TRajzolo {
- public:
-  int TeljesRajzolasok = 0;
-  void KepekUjraepitese(int64_t, bool) override {}
-  void RajzolasKezdete(bool mindet) override { TeljesRajzolasok += mindet ? 1 : 0; }
-  void RajzolasVege() override {}
-  void TerkepPont(int64_t, int64_t, TSzin) override {}
-  void NagyitoNegyzet(int32_t, int32_t, TSzin, bool, int32_t, TSzin) override {}
-};
-
 TEST_F(SpeciesFile, ALoadRedrawsTheMapOnceWhenTheLookChanged) {
-  TSzamlaloRajzolo rajzolo;
+  teszt::TNaploRajzolo rajzolo;
   oko.RajzoloBeallitasa(&rajzolo);
   oko.Alkalmaz();
   AllatfajMentese(d / "roka.allat", roka);
   TAllatFaj& nyul = oko.AllatFaj(0);
   nyul.SetTkp(false);
   nyul.SetNgy(false);
-  rajzolo.TeljesRajzolasok = 0;
+  rajzolo.teljes = 0;
   AllatfajBetoltese(d / "roka.allat", nyul);
-  EXPECT_EQ(rajzolo.TeljesRajzolasok, 1);
+  EXPECT_EQ(rajzolo.teljes, 1);
   EXPECT_TRUE(oko.RajzolasKesz);
-  rajzolo.TeljesRajzolasok = 0;
+  rajzolo.teljes = 0;
   AllatfajBetoltese(d / "roka.allat", nyul);
-  EXPECT_EQ(rajzolo.TeljesRajzolasok, 0);
+  EXPECT_EQ(rajzolo.teljes, 0);
   oko.RajzoloBeallitasa(nullptr);
 }
 
