@@ -26,7 +26,12 @@ void TGrafikonRajzlap::paintEvent(QPaintEvent* esemeny) {
   const QRegion kivul = valtozas.terulet.subtracted(esemeny->region());
   if (!kivul.isEmpty()) Frissites(kivul);
   QPainter p(this);
-  for (const QRect& r : esemeny->region()) p.drawImage(r, grafikon_.kep_, r);
+  // Each piece under its own rectangular clip: under the event's whole
+  // region the copy would go through the clipped span blender.
+  for (const QRect& r : esemeny->region()) {
+    p.setClipRect(r);
+    p.drawImage(r, grafikon_.kep_, r);
+  }
 }
 
 }  // namespace zelvaris
