@@ -46,14 +46,25 @@ void Iras(QPainter& p, int x, int y, const QString& szoveg, int szelesseg = -1) 
   p.drawText(QPoint(x, y + metrika.ascent()), szoveg);
 }
 
+// Whether the painter's clip reaches any of the columns a..b. A wide line
+// is stroked in full before it is clipped, so lines out of a part's columns
+// are better skipped.
+bool Oszlopokban(const QPainter& p, int a, int b) {
+  if (!p.hasClipping()) return true;
+  const QRect hatar = p.clipBoundingRect().toAlignedRect();
+  return a <= hatar.right() && b >= hatar.left();
+}
+
 void ErtekTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
   const auto jelek = ErtekJelek(kep.height(), b.alsoMargo, b.beosztas);
   if (b.beosztva) {
     p.setPen(Toll(b.tengely, 2));
-    // The ticks and labels stand left of X0 + 5.
-    const bool feliratok = !p.hasClipping() || p.clipBoundingRect().left() <= X0 + 5;
+    const bool jelekkel = Oszlopokban(p, X0 - 6, X0 + 5);
+    // The labels end 4 pixels left of the axis; no glyph reaches that far
+    // beyond its advance, so they never touch the plot's columns.
+    const bool feliratok = Oszlopokban(p, 0, X0 - 1);
     for (const ErtekJel& j : jelek) {
-      p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
+      if (jelekkel) p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
       if (!feliratok) continue;
       const QString felirat =
           TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
@@ -74,12 +85,16 @@ void IdoTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int y0,
   // The label strip is cleared so labels never pile up over old ones.
   p.drawRect(QRect(QPoint(X0, y0 + 2), QPoint(w - feliratSzelesseg - 9, y0 + 15)));
   p.setBrush(Qt::NoBrush);
+  const QPen vastag = Toll(b.tengely, 2);
+  const QPen vekony = Toll(b.tengely, 1);
   for (const IdoJel& j : IdoJelek(b.kezdet, b.rajzSzelesseg)) {
-    p.setPen(Toll(b.tengely, 2));
-    p.drawLine(j.x, y0, j.x, y0 + 4);
-    if (b.idovonalak) {
-      p.setPen(Toll(b.tengely, 1));
-      p.drawLine(j.x, y0 + 4, j.x, 5);
+    if (Oszlopokban(p, j.x - 2, j.x + 2)) {
+      p.setPen(vastag);
+      p.drawLine(j.x, y0, j.x, y0 + 4);
+      if (b.idovonalak) {
+        p.setPen(vekony);
+        p.drawLine(j.x, y0 + 4, j.x, 5);
+      }
     }
     if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9) {
       p.setPen(b.tengely);
@@ -163,11 +178,11 @@ void HatterEsTengelyekRajza(QPainter& p, const QImage& kep, const TRajzBeallitas
 
   p.setPen(Toll(b.tengely, 2));
   const QPoint yNyil[] = {{61, 9}, {65, 5}, {69, 9}};
-  p.drawPolyline(yNyil, 3);
+  if (Oszlopokban(p, 57, 73)) p.drawPolyline(yNyil, 3);
   const QPoint tengelyek[] = {{65, 5}, {65, y0}, {w - 5, y0}};
   p.drawPolyline(tengelyek, 3);
   const QPoint xNyil[] = {{w - 9, y0 - 4}, {w - 5, y0}, {w - 9, y0 + 4}};
-  p.drawPolyline(xNyil, 3);
+  if (Oszlopokban(p, w - 13, w)) p.drawPolyline(xNyil, 3);
 
   ErtekTengely(p, kep, b);
   IdoTengely(p, kep, b, y0, feliratSzelesseg);
@@ -184,14 +199,14 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
   HatterEsTengelyekRajza(p, kep, b, p.fontMetrics().horizontalAdvance(b.xFelirat));
 }
 
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek) {
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek,
+                       TSzovegMeretek& meretek) {
   if (reszek.empty()) return;
   // One painter and one font for all parts: setting them up costs about as
   // much as drawing a narrow part.
   QPainter p(&kep);
   p.setFont(VaszonBetu());
-  // Measuring text means shaping it: the caption is measured once.
-  const int feliratSzelesseg = p.fontMetrics().horizontalAdvance(b.xFelirat);
+  const int feliratSzelesseg = meretek.Meres(kep, b.xFelirat).FeliratSzelesseg();
   for (const QRect& r : reszek) {
     p.setClipRect(r);
     p.fillRect(r, b.hatter);
@@ -215,13 +230,26 @@ QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport&
   return Szakaszok(kep, b, sorozat, tol, ig, kep.rect());
 }
 
-std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol) {
+const TSzovegMeretek& TSzovegMeretek::Meres(const QImage& kep, const QString& felirat) {
+  if (ervenyes_ && felirat == felirat_ && kep.logicalDpiX() == dpi_) return *this;
+  const QFontMetrics betu(VaszonBetu(), &kep);
+  felirat_ = felirat;
+  dpi_ = kep.logicalDpiX();
+  feliratSzelesseg_ = betu.horizontalAdvance(felirat);
+  szamjegySzelesseg_ = 0;
+  for (char c = '0'; c <= '9'; ++c) szamjegySzelesseg_ = std::max(szamjegySzelesseg_, betu.horizontalAdvance(QChar(c)));
+  ervenyes_ = true;
+  return *this;
+}
+
+std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol,
+                                       TSzovegMeretek& meretek) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
-  const QFontMetrics betu(VaszonBetu(), &kep);
+  meretek.Meres(kep, b.xFelirat);
   // Time labels stand only left of this column (see IdoTengely).
-  const int feliratSzelesseg = betu.horizontalAdvance(b.xFelirat);
+  const int feliratSzelesseg = meretek.FeliratSzelesseg();
   const int feliratHatar = w - 2 * feliratSzelesseg - 19;
   // The left end: the first segment starts at X0 and writes up to X0 + 2;
   // ticks leaving it are 2 pixels wide; the value ticks and the arrow reach
@@ -229,7 +257,8 @@ std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& 
   const int balVeg = X0 + 7;
   // A leaving tick's label starts at most at X0 and is never wider than the
   // widest index in the window.
-  const int cimkeVeg = X0 + betu.horizontalAdvance(QString::number(b.kezdet + b.rajzSzelesseg)) + 4;
+  const int cimkeVeg =
+      X0 + static_cast<int>(QString::number(b.kezdet + b.rajzSzelesseg).size()) * meretek.SzamjegySzelesseg() + 4;
   // The right end: new ticks, labels that came into the allowed band, the
   // ends of the grid lines and axis, the axis caption, new segments.
   const int jobbKezdet = std::min({X0 + b.rajzSzelesseg - k, feliratHatar - k, ujTol}) - 3;

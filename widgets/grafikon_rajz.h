@@ -30,10 +30,29 @@ struct TRajzBeallitas {
   int64_t hossz = 0;
 };
 
+// The text widths a repaint of a few columns needs, kept from frame to frame:
+// measuring text means shaping it, dearer than drawing a narrow part.
+class TSzovegMeretek {
+ public:
+  // Measured again only when the caption or the image's resolution changed.
+  const TSzovegMeretek& Meres(const QImage& kep, const QString& felirat);
+  int FeliratSzelesseg() const { return feliratSzelesseg_; }
+  // The widest digit's advance.
+  int SzamjegySzelesseg() const { return szamjegySzelesseg_; }
+
+ private:
+  bool ervenyes_ = false;
+  QString felirat_;
+  int dpi_ = 0;
+  int feliratSzelesseg_ = 0;
+  int szamjegySzelesseg_ = 0;
+};
+
 // Background, axes, value axis and time axis; with `reszek`, only the pixels
 // inside those areas, exactly as a full repaint leaves them.
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b);
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek);
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek,
+                       TSzovegMeretek& meretek);
 // The series' line over the points kezdet .. RajzVeg - 1; with `resz`, only
 // the pixels inside it.
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat);
@@ -55,7 +74,8 @@ inline constexpr int CsuszoBalSzel = 67;
 // (where new segments start) on; the area holding the new segments comes
 // last. Empty when these would cover most of the plot, so a full repaint is
 // cheaper.
-std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol);
+std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol,
+                                       TSzovegMeretek& meretek);
 
 // The segment from (x, y1) to (x + 1, y2), 2 pixels thick, clipped to the image.
 void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin);

@@ -383,7 +383,7 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
   const int ujTol = tol < ig ? grafikon::PontX(tol - 1, rajz_.kezdet) : kep_.width();
   std::vector<QRect> festendo;
   if (k > 0) {
-    festendo = CsuszasUtanFestendo(kep_, rajz_, k, ujTol);
+    festendo = CsuszasUtanFestendo(kep_, rajz_, k, ujTol, szovegMeretek_);
     if (festendo.empty()) return false;
     csuszoKep_.Tolas(k);
   } else if (tol < ig) {
@@ -399,7 +399,7 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
   std::vector<QImage> elotte;
   elotte.reserve(osszevetendo);
   for (size_t i = 0; i < osszevetendo; ++i) elotte.push_back(kep_.copy(festendo[i]));
-  HatterEsTengelyek(kep_, rajz_, festendo);
+  HatterEsTengelyek(kep_, rajz_, festendo, szovegMeretek_);
   for (size_t i = 0; i < festendo.size(); ++i) {
     const QRect& r = festendo[i];
     for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s, r);
