@@ -29,76 +29,78 @@ QPen Toll(const QColor& szin, int vastagsag) {
   return toll;
 }
 
-// Writes text with its top-left corner at (x, y), as the layout positions mean.
-// Laying text out is the dearest part of a repaint of a few columns, so text
-// wholly outside the painter's clip is skipped (a glyph may reach a few
-// pixels beyond its advance).
-// `szelesseg` is the text's advance when the caller measured it already.
-void Iras(QPainter& p, int x, int y, const QString& szoveg, int szelesseg = -1) {
+// Whether anything drawn within `kiterjedes` can reach the area being
+// redrawn. Each drawing call costs a few microseconds however little of it
+// survives the clip (a wide line is stroked in full first), and a slide
+// redraws a few narrow parts, so what lies outside a part is skipped.
+bool Eri(const QRect& resz, const QRect& kiterjedes) { return resz.intersects(kiterjedes); }
+bool Eri(const QRect& resz, int x1, int y1, int x2, int y2) { return Eri(resz, QRect(QPoint(x1, y1), QPoint(x2, y2))); }
+
+// Writes text with its top-left corner at (x, y), as the layout positions
+// mean, unless it lies wholly outside `resz` (a glyph may reach a few pixels
+// beyond its advance). `szelesseg` is the text's advance when the caller
+// measured it already.
+void Iras(QPainter& p, const QRect& resz, int x, int y, const QString& szoveg, int szelesseg = -1) {
   const QFontMetrics metrika = p.fontMetrics();
-  if (p.hasClipping()) {
-    const QRect hatar = p.clipBoundingRect().toAlignedRect();
-    if (x - 4 > hatar.right() || y > hatar.bottom() || y + metrika.height() < hatar.top()) return;
-    // A bound on the width first; measuring the text costs nearly as much as drawing it.
-    if (x + metrika.maxWidth() * szoveg.size() + 4 < hatar.left()) return;
-    if (x + (szelesseg >= 0 ? szelesseg : metrika.horizontalAdvance(szoveg)) + 4 < hatar.left()) return;
-  }
+  if (x - 4 > resz.right() || y > resz.bottom() || y + metrika.height() < resz.top()) return;
+  // A bound on the width first; measuring the text costs nearly as much as drawing it.
+  if (x + metrika.maxWidth() * szoveg.size() + 4 < resz.left()) return;
+  if (x + (szelesseg >= 0 ? szelesseg : metrika.horizontalAdvance(szoveg)) + 4 < resz.left()) return;
   p.drawText(QPoint(x, y + metrika.ascent()), szoveg);
 }
 
-// Whether the painter's clip reaches any of the columns a..b. A wide line
-// is stroked in full before it is clipped, so lines out of a part's columns
-// are better skipped.
-bool Oszlopokban(const QPainter& p, int a, int b) {
-  if (!p.hasClipping()) return true;
-  const QRect hatar = p.clipBoundingRect().toAlignedRect();
-  return a <= hatar.right() && b >= hatar.left();
-}
-
-void ErtekTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b) {
+void ErtekTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b) {
   const auto jelek = ErtekJelek(kep.height(), b.alsoMargo, b.beosztas);
   if (b.beosztva) {
     p.setPen(Toll(b.tengely, 2));
-    const bool jelekkel = Oszlopokban(p, X0 - 6, X0 + 5);
     // The labels end 4 pixels left of the axis; no glyph reaches that far
     // beyond its advance, so they never touch the plot's columns.
-    const bool feliratok = Oszlopokban(p, 0, X0 - 1);
+    const bool feliratok = resz.left() < X0;
     for (const ErtekJel& j : jelek) {
-      if (jelekkel) p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
-      if (!feliratok) continue;
+      if (Eri(resz, X0 - 6, j.y - 3, X0 + 5, j.y + 3)) p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
+      if (!feliratok || !Eri(resz, 0, j.y - 7, X0 - 1, j.y + 20)) continue;
       const QString felirat =
           TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
       const int szelesseg = p.fontMetrics().horizontalAdvance(felirat);
-      Iras(p, X0 - szelesseg - 4, j.y - 7, felirat, szelesseg);
+      Iras(p, resz, X0 - szelesseg - 4, j.y - 7, felirat, szelesseg);
     }
   }
   if (b.ertekVonalak) {
     p.setPen(Toll(b.tengely, 1));
-    for (const ErtekJel& j : jelek) p.drawLine(X0, j.y, X0 + b.rajzSzelesseg, j.y);
+    // A thin straight line's pixels do not depend on its length: only the
+    // stretch within reach of the area is drawn.
+    const int bal = std::max(X0, resz.left() - 3);
+    const int jobb = std::min(X0 + b.rajzSzelesseg, resz.right() + 3);
+    for (const ErtekJel& j : jelek)
+      if (bal <= jobb && j.y >= resz.top() - 1 && j.y <= resz.bottom() + 1) p.drawLine(bal, j.y, jobb, j.y);
   }
 }
 
-void IdoTengely(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int y0, int feliratSzelesseg) {
+void IdoTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b, int y0,
+                int feliratSzelesseg) {
   const int w = kep.width();
-  p.setPen(Qt::NoPen);
-  p.setBrush(b.hatter);
   // The label strip is cleared so labels never pile up over old ones.
-  p.drawRect(QRect(QPoint(X0, y0 + 2), QPoint(w - feliratSzelesseg - 9, y0 + 15)));
-  p.setBrush(Qt::NoBrush);
+  const QRect cimkeSav(QPoint(X0, y0 + 2), QPoint(w - feliratSzelesseg - 9, y0 + 15));
+  if (Eri(resz, cimkeSav)) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(b.hatter);
+    p.drawRect(cimkeSav);
+    p.setBrush(Qt::NoBrush);
+  }
   const QPen vastag = Toll(b.tengely, 2);
   const QPen vekony = Toll(b.tengely, 1);
   for (const IdoJel& j : IdoJelek(b.kezdet, b.rajzSzelesseg)) {
-    if (Oszlopokban(p, j.x - 2, j.x + 2)) {
+    if (Eri(resz, j.x - 2, y0 - 2, j.x + 2, y0 + 6)) {
       p.setPen(vastag);
       p.drawLine(j.x, y0, j.x, y0 + 4);
-      if (b.idovonalak) {
-        p.setPen(vekony);
-        p.drawLine(j.x, y0 + 4, j.x, 5);
-      }
     }
-    if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9) {
+    if (b.idovonalak && Eri(resz, j.x - 2, 3, j.x + 2, y0 + 6)) {
+      p.setPen(vekony);
+      p.drawLine(j.x, y0 + 4, j.x, 5);
+    }
+    if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9 && j.x - 4 <= resz.right() && y0 + 4 <= resz.bottom()) {
       p.setPen(b.tengely);
-      Iras(p, j.x, y0 + 4, QString::number(j.index));
+      Iras(p, resz, j.x, y0 + 4, QString::number(j.index));
     }
   }
 }
@@ -166,26 +168,34 @@ QRect Szakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soroza
   return pixelek.irt;
 }
 
-// With the painter's font set and, for a part, its clip; the time axis
-// caption measured with that font.
-void HatterEsTengelyekRajza(QPainter& p, const QImage& kep, const TRajzBeallitas& b, int feliratSzelesseg) {
+// With the painter's font set and, for a part `resz`, its clip; the time
+// axis caption measured with that font.
+void HatterEsTengelyekRajza(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b,
+                            int feliratSzelesseg) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
 
   p.setPen(b.tengely);
-  Iras(p, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat, feliratSzelesseg);
+  Iras(p, resz, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat, feliratSzelesseg);
 
   p.setPen(Toll(b.tengely, 2));
   const QPoint yNyil[] = {{61, 9}, {65, 5}, {69, 9}};
-  if (Oszlopokban(p, 57, 73)) p.drawPolyline(yNyil, 3);
-  const QPoint tengelyek[] = {{65, 5}, {65, y0}, {w - 5, y0}};
-  p.drawPolyline(tengelyek, 3);
+  if (Eri(resz, 57, 1, 73, 13)) p.drawPolyline(yNyil, 3);
+  // The axes meet in a mitred corner; away from it and from the value
+  // axis, the time axis is a straight wide line whose pixels do not depend
+  // on its length, so only the stretch within reach is drawn.
+  if (Eri(resz, 61, 1, 69, y0 + 4)) {
+    const QPoint tengelyek[] = {{65, 5}, {65, y0}, {w - 5, y0}};
+    p.drawPolyline(tengelyek, 3);
+  } else if (Eri(resz, 61, y0 - 4, w - 1, y0 + 4)) {
+    p.drawLine(std::max(65, resz.left() - 4), y0, std::min(w - 5, resz.right() + 4), y0);
+  }
   const QPoint xNyil[] = {{w - 9, y0 - 4}, {w - 5, y0}, {w - 9, y0 + 4}};
-  if (Oszlopokban(p, w - 13, w)) p.drawPolyline(xNyil, 3);
+  if (Eri(resz, w - 13, y0 - 8, w, y0 + 8)) p.drawPolyline(xNyil, 3);
 
-  ErtekTengely(p, kep, b);
-  IdoTengely(p, kep, b, y0, feliratSzelesseg);
+  ErtekTengely(p, resz, kep, b);
+  IdoTengely(p, resz, kep, b, y0, feliratSzelesseg);
 }
 
 }  // namespace
@@ -196,7 +206,7 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
   kep.fill(b.hatter);
   QPainter p(&kep);
   p.setFont(VaszonBetu());
-  HatterEsTengelyekRajza(p, kep, b, p.fontMetrics().horizontalAdvance(b.xFelirat));
+  HatterEsTengelyekRajza(p, kep.rect(), kep, b, p.fontMetrics().horizontalAdvance(b.xFelirat));
 }
 
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek,
@@ -210,7 +220,7 @@ void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<Q
   for (const QRect& r : reszek) {
     p.setClipRect(r);
     p.fillRect(r, b.hatter);
-    HatterEsTengelyekRajza(p, kep, b, feliratSzelesseg);
+    HatterEsTengelyekRajza(p, r, kep, b, feliratSzelesseg);
   }
 }
 
