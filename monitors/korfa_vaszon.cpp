@@ -210,11 +210,19 @@ void TKorfaVaszon::Festes(QPainter& p, const QRect& terulet) {
     const QRect resz = r & terulet;
     if (!resz.isEmpty()) p.fillRect(resz, szin);
   };
-  // Below a short image the area shows its own background.
-  kitolt(terulet, palette().color(QPalette::Window));
-  if (!n.engedelyezett) return;
-
-  kitolt(Nezetbe({0, 0, w, h}, teteje, szel, mag), Ezust);
+  // A fill under the event's whole clip region would go through the
+  // clipped span blender; this piece's own rectangle keeps it a plain fill.
+  p.setClipRect(terulet);
+  const QColor hatter = palette().color(QPalette::Window);
+  if (!n.engedelyezett) {
+    kitolt(terulet, hatter);
+    return;
+  }
+  // Below a short image the area shows its own background; the image
+  // itself is painted over, so its pixels are not filled twice.
+  const QRect kep = Nezetbe({0, 0, w, h}, teteje, szel, mag);
+  for (const QRect& r : QRegion(terulet).subtracted(kep)) kitolt(r, hatter);
+  kitolt(kep, Ezust);
   // The centre line's last point, as every line's, is not drawn.
   const int64_t c = w / 2;
   kitolt(Nezetbe({c, 0, c + 1, h - 1}, teteje, szel, mag), Qt::black);
