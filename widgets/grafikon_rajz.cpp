@@ -36,6 +36,18 @@ QPen Toll(const QColor& szin, int vastagsag) {
 bool Eri(const QRect& resz, const QRect& kiterjedes) { return resz.intersects(kiterjedes); }
 bool Eri(const QRect& resz, int x1, int y1, int x2, int y2) { return Eri(resz, QRect(QPoint(x1, y1), QPoint(x2, y2))); }
 
+// The pixels a pen 2 pixels wide with square caps gives a line parallel to
+// an axis from (x1, y1) to (x2, y2), x1 <= x2 and y1 <= y2; and those of a
+// 1-pixel pen. Filled as rectangles they cost a fraction of a stroke.
+QRect VastagVonal(int x1, int y1, int x2, int y2) { return QRect(QPoint(x1 - 1, y1 - 1), QPoint(x2, y2)); }
+QRect VekonyVonal(int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1), QPoint(x2, y2)); }
+
+// Fills the part of `r` within the area being redrawn.
+void Kitolt(QPainter& p, const QRect& resz, const QRect& r, const QColor& szin) {
+  const QRect metszet = r & resz;
+  if (!metszet.isEmpty()) p.fillRect(metszet, szin);
+}
+
 // Writes text with its top-left corner at (x, y), as the layout positions
 // mean, unless it lies wholly outside `resz` (a glyph may reach a few pixels
 // beyond its advance). `szelesseg` is the text's advance when the caller
@@ -52,12 +64,12 @@ void Iras(QPainter& p, const QRect& resz, int x, int y, const QString& szoveg, i
 void ErtekTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b) {
   const auto jelek = ErtekJelek(kep.height(), b.alsoMargo, b.beosztas);
   if (b.beosztva) {
-    p.setPen(Toll(b.tengely, 2));
+    p.setPen(b.tengely);
     // The labels end 4 pixels left of the axis; no glyph reaches that far
     // beyond its advance, so they never touch the plot's columns.
     const bool feliratok = resz.left() < X0;
     for (const ErtekJel& j : jelek) {
-      if (Eri(resz, X0 - 6, j.y - 3, X0 + 5, j.y + 3)) p.drawLine(X0 - 4, j.y, X0 + 3, j.y);
+      Kitolt(p, resz, VastagVonal(X0 - 4, j.y, X0 + 3, j.y), b.tengely);
       if (!feliratok || !Eri(resz, 0, j.y - 7, X0 - 1, j.y + 20)) continue;
       const QString felirat =
           TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
@@ -65,15 +77,8 @@ void ErtekTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajz
       Iras(p, resz, X0 - szelesseg - 4, j.y - 7, felirat, szelesseg);
     }
   }
-  if (b.ertekVonalak) {
-    p.setPen(Toll(b.tengely, 1));
-    // A thin straight line's pixels do not depend on its length: only the
-    // stretch within reach of the area is drawn.
-    const int bal = std::max(X0, resz.left() - 3);
-    const int jobb = std::min(X0 + b.rajzSzelesseg, resz.right() + 3);
-    for (const ErtekJel& j : jelek)
-      if (bal <= jobb && j.y >= resz.top() - 1 && j.y <= resz.bottom() + 1) p.drawLine(bal, j.y, jobb, j.y);
-  }
+  if (b.ertekVonalak)
+    for (const ErtekJel& j : jelek) Kitolt(p, resz, VekonyVonal(X0, j.y, X0 + b.rajzSzelesseg, j.y), b.tengely);
 }
 
 void IdoTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b, int y0,
@@ -87,21 +92,12 @@ void IdoTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBe
     p.drawRect(cimkeSav);
     p.setBrush(Qt::NoBrush);
   }
-  const QPen vastag = Toll(b.tengely, 2);
-  const QPen vekony = Toll(b.tengely, 1);
+  p.setPen(b.tengely);
   for (const IdoJel& j : IdoJelek(b.kezdet, b.rajzSzelesseg)) {
-    if (Eri(resz, j.x - 2, y0 - 2, j.x + 2, y0 + 6)) {
-      p.setPen(vastag);
-      p.drawLine(j.x, y0, j.x, y0 + 4);
-    }
-    if (b.idovonalak && Eri(resz, j.x - 2, 3, j.x + 2, y0 + 6)) {
-      p.setPen(vekony);
-      p.drawLine(j.x, y0 + 4, j.x, 5);
-    }
-    if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9 && j.x - 4 <= resz.right() && y0 + 4 <= resz.bottom()) {
-      p.setPen(b.tengely);
+    Kitolt(p, resz, VastagVonal(j.x, y0, j.x, y0 + 4), b.tengely);
+    if (b.idovonalak) Kitolt(p, resz, VekonyVonal(j.x, 5, j.x, y0 + 4), b.tengely);
+    if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9 && j.x - 4 <= resz.right() && y0 + 4 <= resz.bottom())
       Iras(p, resz, j.x, y0 + 4, QString::number(j.index));
-    }
   }
 }
 
@@ -182,15 +178,10 @@ void HatterEsTengelyekRajza(QPainter& p, const QRect& resz, const QImage& kep, c
   p.setPen(Toll(b.tengely, 2));
   const QPoint yNyil[] = {{61, 9}, {65, 5}, {69, 9}};
   if (Eri(resz, 57, 1, 73, 13)) p.drawPolyline(yNyil, 3);
-  // The axes meet in a mitred corner; away from it and from the value
-  // axis, the time axis is a straight wide line whose pixels do not depend
-  // on its length, so only the stretch within reach is drawn.
-  if (Eri(resz, 61, 1, 69, y0 + 4)) {
-    const QPoint tengelyek[] = {{65, 5}, {65, y0}, {w - 5, y0}};
-    p.drawPolyline(tengelyek, 3);
-  } else if (Eri(resz, 61, y0 - 4, w - 1, y0 + 4)) {
-    p.drawLine(std::max(65, resz.left() - 4), y0, std::min(w - 5, resz.right() + 4), y0);
-  }
+  // The axes, meeting at (X0, y0); the corner's pixels belong to the time
+  // axis alone, so a translucent colour is not laid on twice.
+  Kitolt(p, resz, VastagVonal(X0, 5, X0, y0 - 2), b.tengely);
+  Kitolt(p, resz, VastagVonal(X0, y0, w - 5, y0), b.tengely);
   const QPoint xNyil[] = {{w - 9, y0 - 4}, {w - 5, y0}, {w - 9, y0 + 4}};
   if (Eri(resz, w - 13, y0 - 8, w, y0 + 8)) p.drawPolyline(xNyil, 3);
 
