@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "adat_csoport.h"
@@ -46,6 +47,40 @@ QRect VekonyVonal(int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1),
 void Kitolt(QPainter& p, const QRect& resz, const QRect& r, const QColor& szin) {
   const QRect metszet = r & resz;
   if (!metszet.isEmpty()) p.fillRect(metszet, szin);
+}
+
+// The pixel runs, relative to the tip, of an arrow head drawn through
+// `pontok` with the axes' pen; rendered once, then filled as rectangles,
+// which is much cheaper than stroking it at every repaint.
+std::vector<QRect> NyilFutamok(const std::array<QPoint, 3>& pontok) {
+  constexpr int Fel = 16;
+  QImage minta(2 * Fel, 2 * Fel, QImage::Format_ARGB32_Premultiplied);
+  minta.fill(Qt::transparent);
+  {
+    QPainter p(&minta);
+    p.setPen(Toll(Qt::black, 2));
+    const QPoint t[] = {pontok[0] + QPoint(Fel, Fel), pontok[1] + QPoint(Fel, Fel), pontok[2] + QPoint(Fel, Fel)};
+    p.drawPolyline(t, 3);
+  }
+  std::vector<QRect> futamok;
+  for (int y = 0; y < minta.height(); ++y) {
+    const QRgb* sor = reinterpret_cast<const QRgb*>(minta.constScanLine(y));
+    for (int x = 0; x < minta.width();) {
+      if (qAlpha(sor[x]) == 0) {
+        ++x;
+        continue;
+      }
+      const int eleje = x;
+      while (x < minta.width() && qAlpha(sor[x]) != 0) ++x;
+      futamok.push_back(QRect(eleje - Fel, y - Fel, x - eleje, 1));
+    }
+  }
+  return futamok;
+}
+
+void Nyil(QPainter& p, const QRect& resz, const std::vector<QRect>& futamok, const QPoint& csucs,
+          const QColor& szin) {
+  for (const QRect& r : futamok) Kitolt(p, resz, r.translated(csucs), szin);
 }
 
 // Writes text with its top-left corner at (x, y), as the layout positions
@@ -175,15 +210,14 @@ void HatterEsTengelyekRajza(QPainter& p, const QRect& resz, const QImage& kep, c
   p.setPen(b.tengely);
   Iras(p, resz, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat, feliratSzelesseg);
 
-  p.setPen(Toll(b.tengely, 2));
-  const QPoint yNyil[] = {{61, 9}, {65, 5}, {69, 9}};
-  if (Eri(resz, 57, 1, 73, 13)) p.drawPolyline(yNyil, 3);
+  static const std::vector<QRect> felfeleNyil = NyilFutamok({QPoint(-4, 4), QPoint(0, 0), QPoint(4, 4)});
+  static const std::vector<QRect> jobbraNyil = NyilFutamok({QPoint(-4, -4), QPoint(0, 0), QPoint(-4, 4)});
+  Nyil(p, resz, felfeleNyil, QPoint(X0, 5), b.tengely);
   // The axes, meeting at (X0, y0); the corner's pixels belong to the time
   // axis alone, so a translucent colour is not laid on twice.
   Kitolt(p, resz, VastagVonal(X0, 5, X0, y0 - 2), b.tengely);
   Kitolt(p, resz, VastagVonal(X0, y0, w - 5, y0), b.tengely);
-  const QPoint xNyil[] = {{w - 9, y0 - 4}, {w - 5, y0}, {w - 9, y0 + 4}};
-  if (Eri(resz, w - 13, y0 - 8, w, y0 + 8)) p.drawPolyline(xNyil, 3);
+  Nyil(p, resz, jobbraNyil, QPoint(w - 5, y0), b.tengely);
 
   ErtekTengely(p, resz, kep, b);
   IdoTengely(p, resz, kep, b, y0, feliratSzelesseg);
