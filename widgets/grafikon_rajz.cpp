@@ -3,9 +3,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "adat_csoport.h"
 #include "grafikon_geometria.h"
@@ -93,7 +95,17 @@ void Iras(QPainter& p, const QRect& resz, int x, int y, const QString& szoveg, i
   // A bound on the width first; measuring the text costs nearly as much as drawing it.
   if (x + metrika.maxWidth() * szoveg.size() + 4 < resz.left()) return;
   if (x + (szelesseg >= 0 ? szelesseg : metrika.horizontalAdvance(szoveg)) + 4 < resz.left()) return;
-  p.drawText(QPoint(x, y + metrika.ascent()), szoveg);
+  // The same few texts (the caption, the time labels) are drawn again at
+  // every slide: their layout is kept rather than shaped each time. Every
+  // chart draws in the same font, so one store serves them all.
+  static std::unordered_map<QString, QStaticText> elrendezesek;
+  if (elrendezesek.size() >= 256) elrendezesek.clear();
+  auto [hely, uj] = elrendezesek.try_emplace(szoveg);
+  if (uj) {
+    hely->second.setText(szoveg);
+    hely->second.setTextFormat(Qt::PlainText);
+  }
+  p.drawStaticText(QPoint(x, y), hely->second);
 }
 
 void ErtekTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b) {
