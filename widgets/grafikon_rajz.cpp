@@ -3,11 +3,9 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStaticText>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <unordered_map>
 
 #include "adat_csoport.h"
 #include "grafikon_geometria.h"
@@ -88,27 +86,19 @@ void Nyil(QPainter& p, const QRect& resz, const std::vector<QRect>& futamok, con
 // Writes text with its top-left corner at (x, y), as the layout positions
 // mean, unless it lies wholly outside `resz` (a glyph may reach a few pixels
 // beyond its advance). `szelesseg` is the text's advance when the caller
-// measured it already.
-void Iras(QPainter& p, const QRect& resz, int x, int y, const QString& szoveg, int szelesseg = -1) {
+// measured it already. The same few texts (the caption, the time labels)
+// are drawn again at every slide, so their layout comes from the store.
+void Iras(QPainter& p, TSzovegTar& tar, const QRect& resz, int x, int y, const QString& szoveg,
+          int szelesseg = -1) {
   const QFontMetrics metrika = p.fontMetrics();
   if (x - 4 > resz.right() || y > resz.bottom() || y + metrika.height() < resz.top()) return;
   // A bound on the width first; measuring the text costs nearly as much as drawing it.
   if (x + metrika.maxWidth() * szoveg.size() + 4 < resz.left()) return;
   if (x + (szelesseg >= 0 ? szelesseg : metrika.horizontalAdvance(szoveg)) + 4 < resz.left()) return;
-  // The same few texts (the caption, the time labels) are drawn again at
-  // every slide: their layout is kept rather than shaped each time. Every
-  // chart draws in the same font, so one store serves them all.
-  static std::unordered_map<QString, QStaticText> elrendezesek;
-  if (elrendezesek.size() >= 256) elrendezesek.clear();
-  auto [hely, uj] = elrendezesek.try_emplace(szoveg);
-  if (uj) {
-    hely->second.setText(szoveg);
-    hely->second.setTextFormat(Qt::PlainText);
-  }
-  p.drawStaticText(QPoint(x, y), hely->second);
+  p.drawStaticText(QPoint(x, y), tar.Elrendezes(szoveg));
 }
 
-void ErtekTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b) {
+void ErtekTengely(QPainter& p, TSzovegTar& tar, const QRect& resz, const QImage& kep, const TRajzBeallitas& b) {
   const auto jelek = ErtekJelek(kep.height(), b.alsoMargo, b.beosztas);
   if (b.beosztva) {
     p.setPen(b.tengely);
@@ -121,15 +111,15 @@ void ErtekTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajz
       const QString felirat =
           TizedesSzoveg(static_cast<double>(j.szorzo) * b.beosztas * b.osztas, b.tizedesjegyek);
       const int szelesseg = p.fontMetrics().horizontalAdvance(felirat);
-      Iras(p, resz, X0 - szelesseg - 4, j.y - 7, felirat, szelesseg);
+      Iras(p, tar, resz, X0 - szelesseg - 4, j.y - 7, felirat, szelesseg);
     }
   }
   if (b.ertekVonalak)
     for (const ErtekJel& j : jelek) Kitolt(p, resz, VekonyVonal(X0, j.y, X0 + b.rajzSzelesseg, j.y), b.tengely);
 }
 
-void IdoTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b, int y0,
-                int feliratSzelesseg) {
+void IdoTengely(QPainter& p, TSzovegTar& tar, const QRect& resz, const QImage& kep, const TRajzBeallitas& b,
+                int y0, int feliratSzelesseg) {
   const int w = kep.width();
   // The label strip is cleared so labels never pile up over old ones.
   const QRect cimkeSav(QPoint(X0, y0 + 2), QPoint(w - feliratSzelesseg - 9, y0 + 15));
@@ -144,7 +134,7 @@ void IdoTengely(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBe
     Kitolt(p, resz, VastagVonal(j.x, y0, j.x, y0 + 4), b.tengely);
     if (b.idovonalak) Kitolt(p, resz, VekonyVonal(j.x, 5, j.x, y0 + 4), b.tengely);
     if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9 && j.x - 4 <= resz.right() && y0 + 4 <= resz.bottom())
-      Iras(p, resz, j.x, y0 + 4, QString::number(j.index));
+      Iras(p, tar, resz, j.x, y0 + 4, QString::number(j.index));
   }
 }
 
@@ -213,14 +203,14 @@ QRect Szakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soroza
 
 // With the painter's font set and, for a part `resz`, its clip; the time
 // axis caption measured with that font.
-void HatterEsTengelyekRajza(QPainter& p, const QRect& resz, const QImage& kep, const TRajzBeallitas& b,
-                            int feliratSzelesseg) {
+void HatterEsTengelyekRajza(QPainter& p, TSzovegTar& tar, const QRect& resz, const QImage& kep,
+                            const TRajzBeallitas& b, int feliratSzelesseg) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
 
   p.setPen(b.tengely);
-  Iras(p, resz, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat, feliratSzelesseg);
+  Iras(p, tar, resz, w - feliratSzelesseg - 9, y0 + 4, b.xFelirat, feliratSzelesseg);
 
   static const std::vector<QRect> felfeleNyil = NyilFutamok({QPoint(-4, 4), QPoint(0, 0), QPoint(4, 4)});
   static const std::vector<QRect> jobbraNyil = NyilFutamok({QPoint(-4, -4), QPoint(0, 0), QPoint(-4, 4)});
@@ -231,33 +221,33 @@ void HatterEsTengelyekRajza(QPainter& p, const QRect& resz, const QImage& kep, c
   Kitolt(p, resz, VastagVonal(X0, y0, w - 5, y0), b.tengely);
   Nyil(p, resz, jobbraNyil, QPoint(w - 5, y0), b.tengely);
 
-  ErtekTengely(p, resz, kep, b);
-  IdoTengely(p, resz, kep, b, y0, feliratSzelesseg);
+  ErtekTengely(p, tar, resz, kep, b);
+  IdoTengely(p, tar, resz, kep, b, y0, feliratSzelesseg);
 }
 
 }  // namespace
 
 void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin) { Pixelek(kep, kep.rect()).Szakasz(x, y1, y2, szin); }
 
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b) {
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, TSzovegTar& tar) {
   kep.fill(b.hatter);
   QPainter p(&kep);
   p.setFont(VaszonBetu());
-  HatterEsTengelyekRajza(p, kep.rect(), kep, b, p.fontMetrics().horizontalAdvance(b.xFelirat));
+  HatterEsTengelyekRajza(p, tar, kep.rect(), kep, b, tar.Meres(kep, b.xFelirat).FeliratSzelesseg());
 }
 
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek,
-                       TSzovegMeretek& meretek) {
+                       TSzovegTar& tar) {
   if (reszek.empty()) return;
   // One painter and one font for all parts: setting them up costs about as
   // much as drawing a narrow part.
   QPainter p(&kep);
   p.setFont(VaszonBetu());
-  const int feliratSzelesseg = meretek.Meres(kep, b.xFelirat).FeliratSzelesseg();
+  const int feliratSzelesseg = tar.Meres(kep, b.xFelirat).FeliratSzelesseg();
   for (const QRect& r : reszek) {
     p.setClipRect(r);
     p.fillRect(r, b.hatter);
-    HatterEsTengelyekRajza(p, r, kep, b, feliratSzelesseg);
+    HatterEsTengelyekRajza(p, tar, r, kep, b, feliratSzelesseg);
   }
 }
 
@@ -277,7 +267,18 @@ QRect SorozatSzakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport&
   return Szakaszok(kep, b, sorozat, tol, ig, kep.rect());
 }
 
-const TSzovegMeretek& TSzovegMeretek::Meres(const QImage& kep, const QString& felirat) {
+const QStaticText& TSzovegTar::Elrendezes(const QString& szoveg) {
+  // Time labels keep coming as the chart runs; the store stays small.
+  if (elrendezesek_.size() >= 256) elrendezesek_.clear();
+  auto [hely, uj] = elrendezesek_.try_emplace(szoveg);
+  if (uj) {
+    hely->second.setTextFormat(Qt::PlainText);
+    hely->second.setText(szoveg);
+  }
+  return hely->second;
+}
+
+const TSzovegTar& TSzovegTar::Meres(const QImage& kep, const QString& felirat) {
   if (ervenyes_ && felirat == felirat_ && kep.logicalDpiX() == dpi_) return *this;
   const QFontMetrics betu(VaszonBetu(), &kep);
   felirat_ = felirat;
@@ -290,13 +291,13 @@ const TSzovegMeretek& TSzovegMeretek::Meres(const QImage& kep, const QString& fe
 }
 
 std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol,
-                                       TSzovegMeretek& meretek) {
+                                       TSzovegTar& tar) {
   const int w = kep.width();
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
-  meretek.Meres(kep, b.xFelirat);
+  tar.Meres(kep, b.xFelirat);
   // Time labels stand only left of this column (see IdoTengely).
-  const int feliratSzelesseg = meretek.FeliratSzelesseg();
+  const int feliratSzelesseg = tar.FeliratSzelesseg();
   const int feliratHatar = w - 2 * feliratSzelesseg - 19;
   // The left end: the first segment starts at X0 and writes up to X0 + 2;
   // ticks leaving it are 2 pixels wide; the value ticks and the arrow reach
@@ -305,7 +306,7 @@ std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& 
   // A leaving tick's label starts at most at X0 and is never wider than the
   // widest index in the window.
   const int cimkeVeg =
-      X0 + static_cast<int>(QString::number(b.kezdet + b.rajzSzelesseg).size()) * meretek.SzamjegySzelesseg() + 4;
+      X0 + static_cast<int>(QString::number(b.kezdet + b.rajzSzelesseg).size()) * tar.SzamjegySzelesseg() + 4;
   // The right end: new ticks, labels that came into the allowed band, the
   // ends of the grid lines and axis, the axis caption, new segments.
   const int jobbKezdet = std::min({X0 + b.rajzSzelesseg - k, feliratHatar - k, ujTol}) - 3;

@@ -6,8 +6,10 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace zelvaris {
@@ -30,15 +32,17 @@ struct TRajzBeallitas {
   int64_t hossz = 0;
 };
 
-// The text widths a repaint of a few columns needs, kept from frame to frame:
-// measuring text means shaping it, dearer than drawing a narrow part.
-class TSzovegMeretek {
+// Text a chart draws again and again, kept from frame to frame: measuring
+// or laying out text means shaping it, dearer than drawing a narrow part.
+class TSzovegTar {
  public:
   // Measured again only when the caption or the image's resolution changed.
-  const TSzovegMeretek& Meres(const QImage& kep, const QString& felirat);
+  const TSzovegTar& Meres(const QImage& kep, const QString& felirat);
   int FeliratSzelesseg() const { return feliratSzelesseg_; }
   // The widest digit's advance.
   int SzamjegySzelesseg() const { return szamjegySzelesseg_; }
+  // The text laid out for drawing; a bounded number are kept.
+  const QStaticText& Elrendezes(const QString& szoveg);
 
  private:
   bool ervenyes_ = false;
@@ -46,13 +50,14 @@ class TSzovegMeretek {
   int dpi_ = 0;
   int feliratSzelesseg_ = 0;
   int szamjegySzelesseg_ = 0;
+  std::unordered_map<QString, QStaticText> elrendezesek_;
 };
 
 // Background, axes, value axis and time axis; with `reszek`, only the pixels
 // inside those areas, exactly as a full repaint leaves them.
-void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b);
+void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, TSzovegTar& tar);
 void HatterEsTengelyek(QImage& kep, const TRajzBeallitas& b, const std::vector<QRect>& reszek,
-                       TSzovegMeretek& meretek);
+                       TSzovegTar& tar);
 // The series' line over the points kezdet .. RajzVeg - 1; with `resz`, only
 // the pixels inside it.
 void SorozatVonal(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& sorozat);
@@ -75,7 +80,7 @@ inline constexpr int CsuszoBalSzel = 67;
 // last. Empty when these would cover most of the plot, so a full repaint is
 // cheaper.
 std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& b, int k, int ujTol,
-                                       TSzovegMeretek& meretek);
+                                       TSzovegTar& tar);
 
 // The segment from (x, y1) to (x + 1, y2), 2 pixels thick, clipped to the image.
 void Szakasz(QImage& kep, int x, int y1, int y2, QRgb szin);

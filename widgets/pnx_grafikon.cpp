@@ -366,7 +366,7 @@ TPnx_Grafikon::TValtozas TPnx_Grafikon::FuggoRajzolas() {
       teljes_ = true;
   }
   if (!teljes_) return valtozas;
-  HatterEsTengelyek(kep_, rajz_);
+  HatterEsTengelyek(kep_, rajz_, szovegTar_);
   for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s);
   teljes_ = false;
   festett_ = rajz_.hossz;
@@ -383,7 +383,7 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
   const int ujTol = tol < ig ? grafikon::PontX(tol - 1, rajz_.kezdet) : kep_.width();
   std::vector<QRect> festendo;
   if (k > 0) {
-    festendo = CsuszasUtanFestendo(kep_, rajz_, k, ujTol, szovegMeretek_);
+    festendo = CsuszasUtanFestendo(kep_, rajz_, k, ujTol, szovegTar_);
     if (festendo.empty()) return false;
     csuszoKep_.Tolas(k);
   } else if (tol < ig) {
@@ -399,7 +399,7 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
   std::vector<QImage> elotte;
   elotte.reserve(osszevetendo);
   for (size_t i = 0; i < osszevetendo; ++i) elotte.push_back(kep_.copy(festendo[i]));
-  HatterEsTengelyek(kep_, rajz_, festendo, szovegMeretek_);
+  HatterEsTengelyek(kep_, rajz_, festendo, szovegTar_);
   for (size_t i = 0; i < festendo.size(); ++i) {
     const QRect& r = festendo[i];
     for (const auto& s : sorozatok_) SorozatVonal(kep_, rajz_, *s, r);

@@ -167,7 +167,7 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
 
   std::vector<std::unique_ptr<TAdatCsoport>> sorozatok_;
 
-  TSzovegMeretek szovegMeretek_;
+  TSzovegTar szovegTar_;
   TCsuszoKep csuszoKep_;
   QImage& kep_ = csuszoKep_.Kep();
   // A full repaint is owed to the image.
