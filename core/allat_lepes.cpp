@@ -135,26 +135,11 @@ class TAllatLepesek {
     return std::min(o_.tabla_.KorMeretKorlatos(r, legtobb) - 1, legtobb);
   }
 
-  // Whether a cell admits the stepping animal's species: its own slot and
-  // those of the species it avoids must all be empty. The slot arrays are
-  // looked up once per animal (they do not move during a step).
-  bool Befogad(int64_t cella) const {
-    for (const uint32_t* slotok : tiltott_)
-      if (slotok[cella] != 0) return false;
-    return true;
-  }
-
-  void TiltottakElokeszitese(const TAllatFaj& f) {
-    tiltott_.clear();
-    tiltott_.push_back(o_.racs_.AllatSlotok(f.Id()));
-    for (int32_t a : f.AllatUtkozes)
-      if (o_.VanAllatFaj(a)) tiltott_.push_back(o_.racs_.AllatSlotok(a));
-    for (int32_t p : f.NovenyUtkozes)
-      if (o_.VanNovenyFaj(p)) tiltott_.push_back(o_.racs_.NovenySlotok(p));
-  }
+  // Whether a cell admits the stepping animal's species.
+  bool Befogad(int64_t cella) const { return TOkoszisztema::Szabad(tiltott_, cella); }
 
   bool Lep(TAllatFaj& f, int32_t i) {
-    TiltottakElokeszitese(f);
+    o_.AllatTiltoSlotok(f, tiltott_);
     Parosodik(f, i);
     Taplalkozik(f, i);
     Mozog(f, i);

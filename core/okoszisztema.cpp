@@ -49,13 +49,19 @@ TNovenyFaj& TOkoszisztema::UjNovenyFaj(const std::string& nev) {
 
 // --- Admission and cells -------------------------------------------------------
 
-bool TOkoszisztema::AllatotBefogadCella(int64_t cella, const TAllatFaj& faj) const {
-  if (racs_.AllatSlotok(faj.Id())[cella] != 0) return false;
+void TOkoszisztema::AllatTiltoSlotok(const TAllatFaj& faj, std::vector<const uint32_t*>& ide) const {
+  ide.clear();
+  ide.push_back(racs_.AllatSlotok(faj.Id()));
   for (int32_t a : faj.AllatUtkozes)
-    if (VanAllatFaj(a) && racs_.AllatSlotok(a)[cella] != 0) return false;
+    if (VanAllatFaj(a)) ide.push_back(racs_.AllatSlotok(a));
   for (int32_t p : faj.NovenyUtkozes)
-    if (VanNovenyFaj(p) && racs_.NovenySlotok(p)[cella] != 0) return false;
-  return true;
+    if (VanNovenyFaj(p)) ide.push_back(racs_.NovenySlotok(p));
+}
+
+bool TOkoszisztema::AllatotBefogadCella(int64_t cella, const TAllatFaj& faj) const {
+  std::vector<const uint32_t*> tiltok;
+  AllatTiltoSlotok(faj, tiltok);
+  return Szabad(tiltok, cella);
 }
 
 bool TOkoszisztema::NovenytBefogadCella(int64_t cella, const TNovenyFaj& faj) const {
@@ -221,8 +227,9 @@ int64_t TOkoszisztema::BefogadoCellak(bool allat, int32_t faj) const {
   const int64_t cellak = racs_.Cellak();
   int64_t n = 0;
   if (allat) {
-    const TAllatFaj& f = AllatFaj(faj);
-    for (int64_t c = 0; c < cellak; ++c) n += AllatotBefogadCella(c, f) ? 1 : 0;
+    std::vector<const uint32_t*> tiltok;
+    AllatTiltoSlotok(AllatFaj(faj), tiltok);
+    for (int64_t c = 0; c < cellak; ++c) n += Szabad(tiltok, c) ? 1 : 0;
   } else {
     const TNovenyFaj& f = NovenyFaj(faj);
     for (int64_t c = 0; c < cellak; ++c) n += NovenytBefogadCella(c, f) ? 1 : 0;

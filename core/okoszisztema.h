@@ -165,6 +165,15 @@ class TOkoszisztema {
   friend class TAllatLepesek;
   int64_t Cella(int32_t sor, int32_t oszlop) const { return int64_t{sor} * l_ + oszlop; }
   bool AllatotBefogadCella(int64_t cella, const TAllatFaj& faj) const;
+  // The slot arrays a cell must have empty to admit an animal of `faj`: its
+  // own species' and those of the species it avoids. They do not move while
+  // the grid keeps its size, so a step looks them up once per animal.
+  void AllatTiltoSlotok(const TAllatFaj& faj, std::vector<const uint32_t*>& ide) const;
+  static bool Szabad(const std::vector<const uint32_t*>& tiltok, int64_t cella) {
+    for (const uint32_t* slotok : tiltok)
+      if (slotok[cella] != 0) return false;
+    return true;
+  }
   bool NovenytBefogadCella(int64_t cella, const TNovenyFaj& faj) const;
   void AllatHelyezese(int32_t faj, const TAllat& allat);
   void NovenyHelyezese(int32_t faj, const TNoveny& noveny);
