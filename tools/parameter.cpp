@@ -89,6 +89,9 @@ void ErtekEllenorzese(const TParameter& p, std::string_view ertek) {
     // Names and lists are one line of their file; a line break would split it.
     if (ertek.find_first_of("\r\n") != std::string_view::npos)
       throw THasznalatHiba(p.Szoveg + ": the value must be a single line");
+    // Read on, such an Id would wrap into the Id of some other species.
+    const std::string tul = p.ErtekFajta == TMezoFajta::Szoveg ? "" : TulnagySzam(ertek);
+    if (!tul.empty()) throw THasznalatHiba(p.Szoveg + ": the species Id " + tul + " is beyond 32 bits");
     return;
   }
   int64_t szam = 0;
