@@ -107,6 +107,7 @@ TEST(BatchParancssor, RefusesBadSweeps) {
       {"--set", "animal:0.Tomeg=1.5", "a.okocfg"},
       {"--set", "L=49", "a.okocfg"},
       {"--set", "animal:0.Nev=two\nlines", "a.okocfg"},
+      {"--set", "animal:0.AllatUtkozes=1, 4294967297", "a.okocfg"},  // would wrap to 1
       {"--sweep", "animal:0.Tomeg=1:2:-1", "a.okocfg"},
       {"--sweep", "animal:0.Tomeg=1:2:1:4", "a.okocfg"},
       {"--sweep", "animal:0.NovenyPredak=1:2:1", "a.okocfg"},
