@@ -16,11 +16,12 @@ TSzerverNaplo::TSzerverNaplo(QPlainTextEdit* naplo, TForm_Jelentkezesek* jelentk
     : QObject(szulo), korlatok_(korlatok), naplo_(naplo), jelentkezesek_(jelentkezesek) {
   korlatok_.MaxSorok = std::max(1, korlatok_.MaxSorok);
   korlatok_.MaxNevek = std::max(1, korlatok_.MaxNevek);
+  korlatok_.SorokKotegenkent = std::max(1, korlatok_.SorokKotegenkent);
   // The log is only read: an undo history would keep every line ever shown.
   if (naplo_) naplo_->setUndoRedoEnabled(false);
   koteg_.setSingleShot(true);
   koteg_.setInterval(korlatok_.KotegIdo);
-  connect(&koteg_, &QTimer::timeout, this, &TSzerverNaplo::Kiiras);
+  connect(&koteg_, &QTimer::timeout, this, &TSzerverNaplo::Koteg);
 }
 
 void TSzerverNaplo::Sor(const QString& sor) {
@@ -43,22 +44,47 @@ void TSzerverNaplo::Jelentkezo(const QString& nev) {
 
 void TSzerverNaplo::Kiiras() {
   koteg_.stop();
-  if (naplo_ && !sorok_.isEmpty()) NaploIras();
-  if (jelentkezesek_ && !nevek_.isEmpty()) {
-    jelentkezesek_->NevekHozzaadasa(nevek_, korlatok_.MaxNevek, elotteKimaradtNevek_);
-    elotteKimaradtNevek_ = 0;
+  koteg_.setInterval(korlatok_.KotegIdo);
+  NaploIras(sorok_.size());
+  NevekKiirasa(nevek_.size());
+}
+
+void TSzerverNaplo::Koteg() {
+  NaploIras(std::min<qsizetype>(sorok_.size(), korlatok_.SorokKotegenkent));
+  NevekKiirasa(std::min<qsizetype>(nevek_.size(), korlatok_.SorokKotegenkent));
+  if (sorok_.isEmpty() && nevek_.isEmpty()) {
+    koteg_.setInterval(korlatok_.KotegIdo);
+  } else {
+    koteg_.setInterval(korlatok_.FolytatasIdo);
+    koteg_.start();
   }
-  sorok_.clear();
-  nevek_.clear();
+}
+
+void TSzerverNaplo::NevekKiirasa(qsizetype db) {
+  if (db <= 0) return;
+  if (jelentkezesek_) {
+    jelentkezesek_->NevekHozzaadasa(nevek_.first(db), korlatok_.MaxNevek, elotteKimaradtNevek_);
+    elotteKimaradtNevek_ = 0;
+    nevek_.remove(0, db);
+  } else {
+    nevek_.clear();
+  }
 }
 
 // The oldest lines go before the new ones come, so a burst of a whole cap
 // never makes the view hold twice its cap.
-void TSzerverNaplo::NaploIras() {
+void TSzerverNaplo::NaploIras(qsizetype db) {
+  if (db <= 0) return;
+  if (!naplo_) {
+    sorok_.clear();
+    return;
+  }
+  const QStringList ujak = sorok_.first(db);
+  sorok_.remove(0, db);
   QTextDocument* dokumentum = naplo_->document();
   const bool ures = dokumentum->isEmpty();
   const qsizetype meglevo = ures ? 0 : dokumentum->blockCount() - (vanJel_ ? 1 : 0);
-  const qsizetype torlendo = std::clamp<qsizetype>(meglevo + sorok_.size() - korlatok_.MaxSorok, 0, meglevo);
+  const qsizetype torlendo = std::clamp<qsizetype>(meglevo + ujak.size() - korlatok_.MaxSorok, 0, meglevo);
   const qint64 kimaradt = torlendo + elotteKimaradtSorok_;
   elotteKimaradtSorok_ = 0;
   if (kimaradt > 0) {
@@ -91,7 +117,7 @@ void TSzerverNaplo::NaploIras() {
     kurzor.endEditBlock();
   }
   // One append per batch.
-  naplo_->appendPlainText(sorok_.join(QLatin1Char('\n')));
+  naplo_->appendPlainText(ujak.join(QLatin1Char('\n')));
 }
 
 }  // namespace zelvaris
