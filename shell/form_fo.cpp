@@ -128,7 +128,7 @@ void MonitorFeliratkozas(TFajKozpont& kozpont, TGrafikonFormLista& grafikonok, T
 TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
     : QMainWindow(szulo),
       kornyezet_(kornyezet),
-      beallitasok_(kornyezet.ProgramKonyvtar()),
+      beallitasok_(kornyezet.Helyek().BeallitasKonyvtar()),
       allatFormLista_(kornyezet),
       novenyFormLista_(kornyezet),
       grafikonFormLista_(kornyezet),
@@ -267,7 +267,7 @@ void TForm_Fo::EszkoztarakEpites() {
 }
 
 void TForm_Fo::NyelvMenuEpites() {
-  nyelvFajlok_ = NyelvFajlokListazasa(kornyezet_.ProgramKonyvtar());
+  nyelvFajlok_ = NyelvFajlokListazasa(kornyezet_.Helyek().AdatKonyvtar());
   nyelvCsoport_ = new QActionGroup(this);
   for (const std::string& fajl : nyelvFajlok_) {
     QAction* a = nyelvMenu_->addAction(QString::fromStdString(NyelvMenuFelirat(fajl)));
@@ -293,7 +293,7 @@ QMenu* TForm_Fo::Menu(std::string_view nev) const {
 }
 
 QString TForm_Fo::Konyvtar(std::string_view nev) const {
-  return QString::fromStdString((kornyezet_.ProgramKonyvtar() / nev).string());
+  return QString::fromStdString(kornyezet_.Helyek().FajlKonyvtar(nev).string());
 }
 
 // --- Language -------------------------------------------------------------------
