@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include "editors/uj_faj.h"
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
+#include "localisation/program_helyek.h"
 #include "monitors/cella_vizsgalo.h"
 #include "monitors/form_goc.h"
 #include "monitors/form_grafikon.h"
@@ -146,6 +148,12 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   kornyezet_.Veletlen().OrabolVetes();
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet);
   QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
+  // Only the very first start follows the user's locale; the settings
+  // decide from then on.
+  if (kornyezet_.Helyek().ElsoInditas()) {
+    const bool magyar = QLocale::system().language() == QLocale::Hungarian;
+    kornyezet_.Nyelv().NyelvBetoltese(ElsoInditasNyelve(nyelvFajlok_, magyar));
+  }
   beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
   NyelvMenuJeloles();
   connect(akciok_.get(), &TAkciok::Lefutott, this, &TForm_Fo::AllapotKijelzes);
