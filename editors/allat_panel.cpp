@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "core/listak.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/qszin.h"
 
 namespace zelvaris {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editors/faj_mezok.h"
+#include "app/faj_mezok.h"
 
 class QCheckBox;
 class QLabel;

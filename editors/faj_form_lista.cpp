@@ -1,9 +1,9 @@
 #include "editors/faj_form_lista.h"
 
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/form_allat.h"
 #include "editors/form_noveny.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -20,12 +20,12 @@
 
 #include "core/listak.h"
 #include "editors/csukhato_doboz.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
 #include "localisation/nyelvi_tabla.h"
 #include "persistence/faj_fajl.h"
 #include "persistence/fajlnevek.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/qszin.h"
 
 namespace zelvaris {

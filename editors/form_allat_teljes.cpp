@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "editors/allat_panel.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 
 namespace zelvaris {
 

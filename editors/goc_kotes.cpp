@@ -1,6 +1,6 @@
 #include "editors/goc_kotes.h"
 
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "monitors/form_goc.h"
 
 namespace zelvaris {

@@ -6,10 +6,10 @@
 #include "core/memoria.h"
 #include "core/racs.h"
 #include "editors/faj_form_lista.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "monitors/form_kijelzes.h"
 #include "monitors/form_permetek.h"
 

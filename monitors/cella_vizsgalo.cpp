@@ -8,7 +8,7 @@
 
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "localisation/nyelvi_tabla.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 class QComboBox;
 class QLabel;

@@ -6,6 +6,7 @@
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
 #include "monitors/kep_mentes.h"
+#include "monitors/letszam_sor.h"
 #include "widgets/pnx_grafikon.h"
 #include "widgets/qszin.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "localisation/nyelvi_tabla.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

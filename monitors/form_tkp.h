@@ -10,7 +10,7 @@
 
 #include "localisation/nyelvi_tabla.h"
 #include "monitors/terkep_rajzolo.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 class QScrollArea;
 

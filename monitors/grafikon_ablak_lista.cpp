@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -1,6 +1,6 @@
 #include "monitors/grafikon_lista.h"
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/pnx_grafikon.h"
 
 namespace zelvaris {

@@ -10,7 +10,7 @@
 #include "persistence/fajl_hiba.h"
 #include "persistence/fajlnevek.h"
 #include "persistence/sorozat_csv.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

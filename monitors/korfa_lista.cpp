@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "core/okoszisztema.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -12,7 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
 #include "editors/uj_faj.h"
 #include "localisation/nyelv_fajlok.h"
@@ -38,7 +38,7 @@
 #include "shell/ikonok.h"
 #include "shell/mag_dialogus.h"
 #include "shell/oldalhossz_dialogus.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

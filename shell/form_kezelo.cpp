@@ -10,7 +10,7 @@
 
 #include "localisation/nyelvi_tabla.h"
 #include "shell/hibakezeles.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/pnx_timer.h"
 #include "widgets/spin_mezo.h"
 

@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
 #include "editors/goc_kotes.h"
 #include "editors/uj_faj_kotesek.h"

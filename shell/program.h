@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "shell/form_fo.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -14,7 +14,7 @@
 
 #include "editors/faj_form_lista.h"
 #include "editors/szerkeszto_spin.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 using namespace zelvaris;
 

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "editors/faj_form_lista.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
 #include "tests/teszt_modalis.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris::teszt {
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "editors/faj_form_lista.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"

@@ -1,6 +1,6 @@
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

@@ -14,7 +14,7 @@
 #include <QObject>
 #include <cstdint>
 
-#include "editors/faj_mezok.h"
+#include "app/faj_mezok.h"
 
 namespace zelvaris {
 

@@ -1,4 +1,4 @@
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 
