@@ -12,6 +12,7 @@
 #include "editors/szerkeszto_spin.h"
 #include "app/alkalmazas_kornyezet.h"
 #include "widgets/qszin.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
@@ -67,8 +68,6 @@ const TSorLeiras kSorok[TAllatPanel::kSorokSzama] = {
     {F::Jelzo, "ChB_Tkp", "Térképen", M::Tkp, 0, 0, kFeher},
     {F::Jelzo, "ChB_Ngy", "Nagyítón", M::Ngy, 0, 0, kFeher},
 };
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 void Hatter(QWidget* w, QRgb szin) {
   QPalette p = w->palette();

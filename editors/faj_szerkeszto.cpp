@@ -24,19 +24,16 @@
 #include "editors/szerkeszto_spin.h"
 #include "localisation/nyelvi_tabla.h"
 #include "persistence/faj_fajl.h"
-#include "persistence/fajlnevek.h"
 #include "app/alkalmazas_kornyezet.h"
+#include "app/mentesi_nev.h"
 #include "widgets/qszin.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
 
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
-
 std::string Kulcs(std::string_view elotag, const char* nev) { return std::string(elotag) + nev; }
-
-std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::path(fajl.toStdString()); }
 
 int32_t Egesz32(int64_t v) {
   return static_cast<int32_t>(
@@ -62,7 +59,7 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
       kornyezet_(kornyezet),
       kozpont_(TFajKozpont::Kozpont(kornyezet)),
       leiras_(leiras) {
-  setObjectName(Qs(std::string(leiras_.Urlap)));
+  setObjectName(Qs(leiras_.Urlap));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   FeluletEpites();
@@ -461,7 +458,7 @@ void TFajSzerkeszto::Betoltes() {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
-  const QString konyvtar = Qs((kornyezet_.ProgramKonyvtar() / leiras_.Konyvtar).string());
+  const QString konyvtar = QUtvonal(kornyezet_.ProgramKonyvtar() / leiras_.Konyvtar);
   const QString fajl = m.FajlMegnyitas(this, leiras_.BetoltesTipp, konyvtar, leiras_.Szuro);
   if (fajl.isEmpty()) return;
   try {
@@ -482,19 +479,10 @@ void TFajSzerkeszto::Mentes() {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
-  const QString konyvtar = Qs((kornyezet_.ProgramKonyvtar() / leiras_.Konyvtar).string());
-  const QString valasztott = m.FajlMentes(this, leiras_.MentesTipp, konyvtar, leiras_.Szuro);
-  if (valasztott.isEmpty()) return;
-  const std::filesystem::path nev = Utvonal(valasztott);
-  const std::filesystem::path fajl = FajFajlNev(nev, leiras_.Kiterjesztes);
-  // The dialog asked about the name it was given; an added extension may
-  // name another file that exists.
-  std::error_code hiba;
-  if (fajl != nev && std::filesystem::exists(fajl, hiba) &&
-      !m.IgenNem(this, leiras_.MentesTipp,
-                 QStringLiteral("%1 már létezik. Felülírja?").arg(Qs(fajl.filename().string())))) {
-    return;
-  }
+  const QString konyvtar = QUtvonal(kornyezet_.ProgramKonyvtar() / leiras_.Konyvtar);
+  const std::filesystem::path fajl =
+      MentesiNev(m, this, leiras_.MentesTipp, konyvtar, leiras_.Szuro, leiras_.Kiterjesztes);
+  if (fajl.empty()) return;
   try {
     if (leiras_.Fajta == TFajFajta::Allat) {
       AllatfajMentese(fajl, static_cast<const TAllatFaj&>(*f));

@@ -6,12 +6,11 @@
 #include <QVBoxLayout>
 
 #include "localisation/nyelvi_tabla.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 QWidget* Lap(QTabWidget* lapok, const char* nev) {
   auto* lap = new QWidget(lapok);

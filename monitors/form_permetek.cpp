@@ -9,12 +9,11 @@
 #include <algorithm>
 
 #include "localisation/nyelvi_tabla.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 int Index(TFajJelzo jelzo) { return jelzo == TFajJelzo::PerHatas ? 1 : 0; }
 

@@ -39,12 +39,12 @@
 #include "shell/mag_dialogus.h"
 #include "shell/oldalhossz_dialogus.h"
 #include "app/alkalmazas_kornyezet.h"
+#include "app/mentesi_nev.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
-
-QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 constexpr int kKepStart = 6;
 constexpr int kKepStop = 7;
@@ -105,8 +105,6 @@ const std::vector<TMenuLeiras>& EszkoztarLeirasok() {
   return eszkoztarak;
 }
 
-std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::path(fajl.toStdString()); }
-
 TSorozatFajta SorozatFajta(TFajFajta f) { return f == TFajFajta::Allat ? TSorozatFajta::Allat : TSorozatFajta::Noveny; }
 
 // The chart windows follow every species by kind and Id; the age pyramids
@@ -145,7 +143,7 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   NyelvMenuEpites();
   kornyezet_.Veletlen().OrabolVetes();
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet);
-  QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
+  QDir::setCurrent(QUtvonal(kornyezet_.ProgramKonyvtar()));
   beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
   NyelvMenuJeloles();
   connect(akciok_.get(), &TAkciok::Lefutott, this, &TForm_Fo::AllapotKijelzes);
@@ -292,9 +290,7 @@ QMenu* TForm_Fo::Menu(std::string_view nev) const {
   return it == menuk_.end() ? nullptr : it->second;
 }
 
-QString TForm_Fo::Konyvtar(std::string_view nev) const {
-  return QString::fromStdString((kornyezet_.ProgramKonyvtar() / nev).string());
-}
+QString TForm_Fo::Konyvtar(std::string_view nev) const { return QUtvonal(kornyezet_.ProgramKonyvtar() / nev); }
 
 // --- Language -------------------------------------------------------------------
 
@@ -324,7 +320,7 @@ void TForm_Fo::SetTipp(std::string_view komponens, const std::string& szoveg) {
   a->setStatusTip(a->toolTip());
 }
 
-void TForm_Fo::SetAblakCim(const std::string& cim) { setWindowTitle(QString::fromStdString(cim)); }
+void TForm_Fo::SetAblakCim(const std::string& cim) { setWindowTitle(Qs(cim)); }
 
 // --- Closing ---------------------------------------------------------------------
 
@@ -628,34 +624,16 @@ void TForm_Fo::OkoPillMegnyitas() {
   OkoPillMegnyitasa(Utvonal(fajl));
 }
 
-// The name to save under, with its extension; empty when the user cancelled
-// or declined to replace a file the added extension would overwrite.
-std::filesystem::path TForm_Fo::MentesiNev(const QString& cim, std::string_view konyvtar,
-                                           const QString& szuro, std::string_view kiterjesztes) {
-  const QString valasztott = kornyezet_.Modalis().FajlMentes(this, cim, Konyvtar(konyvtar), szuro);
-  if (valasztott.isEmpty()) return {};
-  const std::filesystem::path nev = Utvonal(valasztott);
-  if (PontosKiterjesztes(nev, kiterjesztes)) return nev;
-  std::filesystem::path teljes = nev;
-  teljes += std::string(kiterjesztes);
-  std::error_code hiba;
-  if (std::filesystem::exists(teljes, hiba) &&
-      !kornyezet_.Modalis().IgenNem(this, cim,
-                                    QStringLiteral("%1 már létezik. Felülírja?")
-                                        .arg(QString::fromStdString(teljes.filename().string())))) {
-    return {};
-  }
-  return teljes;
-}
-
 void TForm_Fo::OkoCfgMentes() {
-  const auto fajl = MentesiNev(kMentesCim, "okocfg", kOkoCfgSzuro, kOkoCfgKiterjesztes);
+  const auto fajl =
+      MentesiNev(kornyezet_.Modalis(), this, kMentesCim, Konyvtar("okocfg"), kOkoCfgSzuro, kOkoCfgKiterjesztes);
   if (fajl.empty()) return;
   OkoCfgMentese(kornyezet_.Okoszisztema(), fajl);
 }
 
 void TForm_Fo::OkoPillMentes() {
-  const auto fajl = MentesiNev(kMentesCim, "okopill", kOkoPillSzuro, kOkoPillKiterjesztes);
+  const auto fajl =
+      MentesiNev(kornyezet_.Modalis(), this, kMentesCim, Konyvtar("okopill"), kOkoPillSzuro, kOkoPillKiterjesztes);
   if (fajl.empty()) return;
   OkoPillMentese(kornyezet_.Okoszisztema(), fajl);
 }

@@ -164,8 +164,6 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   void TerkepPngMentes();
   void GrafikonExportKotes(TForm_Grafikon& ablak);
   void KorfaExportKotes(TForm_Korfa& ablak);
-  std::filesystem::path MentesiNev(const QString& cim, std::string_view konyvtar,
-                                   const QString& szuro, std::string_view kiterjesztes);
 
   TAlkalmazasKornyezet& kornyezet_;
   TBeallitasok beallitasok_;

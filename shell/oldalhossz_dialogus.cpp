@@ -6,13 +6,10 @@
 
 #include "localisation/nyelvi_tabla.h"
 #include "shell/szam_dialogus.h"
+#include "widgets/qszoveg.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris {
-
-namespace {
-QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 TOldalhosszDialogus::TOldalhosszDialogus(std::string_view elotag, std::string_view urlap,
                                          std::string_view cimke, std::string_view mezo,
