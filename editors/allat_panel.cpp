@@ -7,10 +7,10 @@
 #include <limits>
 #include <optional>
 
-#include "core/listak.h"
-#include "app/faj_kozpont.h"
-#include "editors/szerkeszto_spin.h"
 #include "app/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
+#include "core/listak.h"
+#include "editors/szerkeszto_spin.h"
 #include "widgets/qszin.h"
 #include "widgets/qszoveg.h"
 
@@ -89,7 +89,7 @@ const char* TAllatPanel::SorFelirat(int sor) {
 }
 
 TAllatPanel::TAllatPanel(TAlkalmazasKornyezet& kornyezet, int32_t fajIndex, QWidget* szulo)
-    : QFrame(szulo), kornyezet_(kornyezet), kozpont_(TFajKozpont::Kozpont(kornyezet)), fajIndex_(fajIndex) {
+    : QFrame(szulo), kornyezet_(kornyezet), kozpont_(kornyezet.Kozpont()), fajIndex_(fajIndex) {
   setObjectName(QStringLiteral("AllatPanel%1").arg(fajIndex));
   setFrameShape(QFrame::StyledPanel);
   setFixedSize(kSzelesseg, kMagassag);

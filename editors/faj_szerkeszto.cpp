@@ -18,14 +18,14 @@
 #include <limits>
 #include <optional>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
+#include "app/mentesi_nev.h"
 #include "core/listak.h"
 #include "editors/csukhato_doboz.h"
-#include "app/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
 #include "localisation/nyelvi_tabla.h"
 #include "persistence/faj_fajl.h"
-#include "app/alkalmazas_kornyezet.h"
-#include "app/mentesi_nev.h"
 #include "widgets/qszin.h"
 #include "widgets/qszoveg.h"
 
@@ -57,7 +57,7 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
                                QWidget* szulo)
     : QWidget(szulo),
       kornyezet_(kornyezet),
-      kozpont_(TFajKozpont::Kozpont(kornyezet)),
+      kozpont_(kornyezet.Kozpont()),
       leiras_(leiras) {
   setObjectName(Qs(leiras_.Urlap));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -79,16 +79,12 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
   connect(&kozpont_, &TFajKozpont::Atszinezve, this, [this, fajta](TFajFajta f, int32_t id) {
     if (f == fajta && id == fajIndex_) SzinIras();
   });
-  connect(&kozpont_, &TFajKozpont::Bejegyezve, this, [this, fajta](TFajFajta f, int32_t id) {
+  kozpont_.BejegyzesFeliratkozas(TBejegyzesiSor::Szerkesztok, this, [this, fajta](TFajFajta f, int32_t id) {
     if (f != fajta) return;
     const int kijelolt = valaszto_->currentIndex();
     while (valaszto_->count() <= id) valaszto_->addItem(QString());
     valaszto_->setItemText(id, Qs(kozpont_.Faj(f, id).MegjelenitettNev()));
     valaszto_->setCurrentIndex(kijelolt);
-  });
-  connect(&kozpont_, &TFajKozpont::Urites, this, [this] {
-    fajIndex_ = -1;
-    valaszto_->clear();
   });
 }
 

@@ -29,7 +29,7 @@ struct TKornyezet {
   TNovenyFormLista Novenyek{K};
 
   TOkoszisztema& Oko() { return K.Okoszisztema(); }
-  TFajKozpont& Kozpont() { return TFajKozpont::Kozpont(K); }
+  TFajKozpont& Kozpont() { return K.Kozpont(); }
   std::filesystem::path Ut(const char* nev) const {
     return std::filesystem::path(Konyvtar.path().toStdString()) / nev;
   }

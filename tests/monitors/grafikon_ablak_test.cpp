@@ -1,8 +1,8 @@
 // Chart windows: series order and keys, the first step, placement, hidden
 // windows, opening on a running world, species added, renamed and recoloured
 // by kind and Id, catching up without reading past the sources, a source row
-// read after it moved, languages,
-// and replacing the ecosystem under open windows.
+// read after it moved, languages, and replacing the ecosystem under open
+// windows.
 #include <QApplication>
 #include <QCheckBox>
 #include <QTest>

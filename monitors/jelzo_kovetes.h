@@ -1,16 +1,18 @@
-#include "editors/uj_faj_kotesek.h"
+#pragma once
+// The sprays window and the display settings follow the species through the
+// push hub alike: a registered species joins their lists, a rename and a
+// flag set elsewhere reach their entries, a new ecosystem empties them; a
+// flag the user sets in one of their lists reaches every other view of it.
 
 #include <optional>
 
 #include "app/faj_kozpont.h"
-#include "monitors/form_kijelzes.h"
-#include "monitors/form_permetek.h"
+#include "monitors/kijelzes_fajlista.h"
 
 namespace zelvaris {
 
-namespace {
-
-std::optional<TFajJelzo> Jelzo(TFajMezo mezo) {
+// The flag a species field is, if it is one of the four.
+inline std::optional<TFajJelzo> FajJelzo(TFajMezo mezo) {
   switch (mezo) {
     case TFajMezo::Tkp: return TFajJelzo::Tkp;
     case TFajMezo::Ngy: return TFajJelzo::Ngy;
@@ -20,7 +22,7 @@ std::optional<TFajJelzo> Jelzo(TFajMezo mezo) {
   }
 }
 
-TFajMezo Mezo(TFajJelzo jelzo) {
+inline TFajMezo JelzoMezo(TFajJelzo jelzo) {
   switch (jelzo) {
     case TFajJelzo::Tkp: return TFajMezo::Tkp;
     case TFajJelzo::Ngy: return TFajMezo::Ngy;
@@ -30,12 +32,12 @@ TFajMezo Mezo(TFajJelzo jelzo) {
   return TFajMezo::Tkp;
 }
 
-TFajFajta Fajta(bool allat) { return allat ? TFajFajta::Allat : TFajFajta::Noveny; }
-
-// Both windows offer the same operations; only their flags differ.
+// Called from the window's constructor; the window offers AllatHozzaad,
+// NovenyHozzaad, Atnevezes, JelzoIgazitas, JelzoMindIgazitasa, Torles and
+// the signal JelzokValtoztak.
 template <typename TAblak>
-void Feliratkozas(TFajKozpont& kozpont, TAblak& ablak) {
-  QObject::connect(&kozpont, &TFajKozpont::Bejegyezve, &ablak, [&ablak](TFajFajta f, int32_t id) {
+void FajListakKovetese(TFajKozpont& kozpont, TBejegyzesiSor sor, TAblak& ablak) {
+  kozpont.BejegyzesFeliratkozas(sor, &ablak, [&ablak](TFajFajta f, int32_t id) {
     if (f == TFajFajta::Allat) {
       ablak.AllatHozzaad(id);
     } else {
@@ -45,20 +47,15 @@ void Feliratkozas(TFajKozpont& kozpont, TAblak& ablak) {
   QObject::connect(&kozpont, &TFajKozpont::Atnevezve, &ablak,
                    [&ablak](TFajFajta f, int32_t id) { ablak.Atnevezes(f == TFajFajta::Allat, id); });
   QObject::connect(&kozpont, &TFajKozpont::MezoValtozott, &ablak, [&ablak](TFajFajta f, int32_t id, TFajMezo mezo) {
-    if (const auto j = Jelzo(mezo)) ablak.JelzoIgazitas(f == TFajFajta::Allat, *j, id);
+    if (const auto j = FajJelzo(mezo)) ablak.JelzoIgazitas(f == TFajFajta::Allat, *j, id);
   });
   QObject::connect(&kozpont, &TFajKozpont::JelzoValtozott, &ablak, [&ablak](TFajFajta f, TFajMezo mezo) {
-    if (const auto j = Jelzo(mezo)) ablak.JelzoMindIgazitasa(f == TFajFajta::Allat, *j);
+    if (const auto j = FajJelzo(mezo)) ablak.JelzoMindIgazitasa(f == TFajFajta::Allat, *j);
   });
   QObject::connect(&kozpont, &TFajKozpont::Urites, &ablak, [&ablak] { ablak.Torles(); });
-  QObject::connect(&ablak, &TAblak::JelzokValtoztak, &kozpont,
-                   [&kozpont](bool allat, TFajJelzo j) { kozpont.JelzoMindenFajra(Fajta(allat), Mezo(j)); });
+  QObject::connect(&ablak, &TAblak::JelzokValtoztak, &kozpont, [&kozpont](bool allat, TFajJelzo j) {
+    kozpont.JelzoMindenFajra(allat ? TFajFajta::Allat : TFajFajta::Noveny, JelzoMezo(j));
+  });
 }
-
-}  // namespace
-
-void PermetekFeliratkozas(TFajKozpont& kozpont, TForm_Permetek& permetek) { Feliratkozas(kozpont, permetek); }
-
-void KijelzesFeliratkozas(TFajKozpont& kozpont, TForm_Kijelzes& kijelzes) { Feliratkozas(kozpont, kijelzes); }
 
 }  // namespace zelvaris
