@@ -11,7 +11,8 @@ constexpr int kLepcso = 10;
 
 TAblakLista::TAblakLista(TAlkalmazasKornyezet& kornyezet, TNyelviSor nyelviSor, TLepcso lepcso)
     : kornyezet_(kornyezet), lepcso_(lepcso) {
-  kornyezet_.NyelvFeliratkozas(nyelviSor, this, [this](const TNyelviTabla& t) { NyelvAlkalmaz(t); });
+  kornyezet_.NyelvFeliratkozas(nyelviSor, this,
+                               [this](const TNyelviTabla& t) { NyelvAlkalmaz(t); });
   connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TAblakLista::Urit);
 }
 
@@ -41,7 +42,8 @@ QPoint TAblakLista::Hely(const QWidget& elozo, const QWidget& uj) const {
   const QSize meret = uj.frameGeometry().size();
   // Left and top edges win over the right and bottom ones: the title bar stays reachable.
   const int x = std::max(terulet.left(), std::min(kivant.x(), terulet.right() + 1 - meret.width()));
-  const int y = std::max(terulet.top(), std::min(kivant.y(), terulet.bottom() + 1 - meret.height()));
+  const int y =
+      std::max(terulet.top(), std::min(kivant.y(), terulet.bottom() + 1 - meret.height()));
   return {x, y};
 }
 

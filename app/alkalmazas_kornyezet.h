@@ -106,12 +106,14 @@ class TAlkalmazasKornyezet : public QObject {
 
   // `f` runs after every language load for as long as `ablak` lives, in the
   // place `sor` gives it.
-  void NyelvFeliratkozas(TNyelviSor sor, QObject* ablak, std::function<void(const TNyelviTabla&)> f);
+  void NyelvFeliratkozas(TNyelviSor sor, QObject* ablak,
+                         std::function<void(const TNyelviTabla&)> f);
   // The window takes the current texts now and every later language.
   template <typename TAblak>
   void SzovegekKovetese(TNyelviSor sor, TAblak& ablak) {
     ablak.SzovegekAlkalmazasa(nyelv_.Tabla());
-    NyelvFeliratkozas(sor, &ablak, [&ablak](const TNyelviTabla& t) { ablak.SzovegekAlkalmazasa(t); });
+    NyelvFeliratkozas(sor, &ablak,
+                      [&ablak](const TNyelviTabla& t) { ablak.SzovegekAlkalmazasa(t); });
   }
 
  signals:

@@ -58,7 +58,8 @@ class TFajKozpont : public QObject {
   // between the lists and the chart series.
   void Bejegyzes(TFajFajta fajta, int32_t id);
   // `f` hears every registration for as long as `nezet` lives.
-  void BejegyzesFeliratkozas(TBejegyzesiSor sor, QObject* nezet, std::function<void(TFajFajta, int32_t)> f);
+  void BejegyzesFeliratkozas(TBejegyzesiSor sor, QObject* nezet,
+                             std::function<void(TFajFajta, int32_t)> f);
 
   // The shared colour dialog of a kind starts at the colour last chosen.
   QColor UtolsoSzin(TFajFajta fajta) const;

@@ -17,6 +17,7 @@ class TModalisFelulet;
 // The picked name, with `kiterjesztes` appended unless it ends with it
 // exactly; empty when the user cancelled the dialog or declined to replace.
 std::filesystem::path MentesiNev(TModalisFelulet& modalis, QWidget* szulo, const QString& cim,
-                                 const QString& konyvtar, const QString& szuro, std::string_view kiterjesztes);
+                                 const QString& konyvtar, const QString& szuro,
+                                 std::string_view kiterjesztes);
 
 }  // namespace zelvaris

@@ -7,7 +7,9 @@ namespace zelvaris {
 
 namespace {
 
-TSorozatFajta SorozatFajta(TFajFajta f) { return f == TFajFajta::Allat ? TSorozatFajta::Allat : TSorozatFajta::Noveny; }
+TSorozatFajta SorozatFajta(TFajFajta f) {
+  return f == TFajFajta::Allat ? TSorozatFajta::Allat : TSorozatFajta::Noveny;
+}
 
 }  // namespace
 
@@ -15,8 +17,9 @@ TGrafikonFormLista::TGrafikonFormLista(TAlkalmazasKornyezet& kornyezet)
     : TAblakListaT(kornyezet, TNyelviSor::Grafikonok, TLepcso::BalraLe) {
   connect(&kornyezet_, &TAlkalmazasKornyezet::Lepett, this, &TGrafikonFormLista::Leptet);
   TFajKozpont& kozpont = kornyezet_.Kozpont();
-  kozpont.BejegyzesFeliratkozas(TBejegyzesiSor::Grafikonok, this,
-                                [this](TFajFajta f, int32_t id) { FajBejegyzes(SorozatFajta(f), id); });
+  kozpont.BejegyzesFeliratkozas(TBejegyzesiSor::Grafikonok, this, [this](TFajFajta f, int32_t id) {
+    FajBejegyzes(SorozatFajta(f), id);
+  });
   connect(&kozpont, &TFajKozpont::Atnevezve, this,
           [this](TFajFajta f, int32_t id) { Atnevezes(SorozatFajta(f), id); });
   connect(&kozpont, &TFajKozpont::Atszinezve, this,

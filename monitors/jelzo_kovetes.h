@@ -44,14 +44,19 @@ void FajListakKovetese(TFajKozpont& kozpont, TBejegyzesiSor sor, TAblak& ablak) 
       ablak.NovenyHozzaad(id);
     }
   });
-  QObject::connect(&kozpont, &TFajKozpont::Atnevezve, &ablak,
-                   [&ablak](TFajFajta f, int32_t id) { ablak.Atnevezes(f == TFajFajta::Allat, id); });
-  QObject::connect(&kozpont, &TFajKozpont::MezoValtozott, &ablak, [&ablak](TFajFajta f, int32_t id, TFajMezo mezo) {
-    if (const auto j = FajJelzo(mezo)) ablak.JelzoIgazitas(f == TFajFajta::Allat, *j, id);
+  QObject::connect(&kozpont, &TFajKozpont::Atnevezve, &ablak, [&ablak](TFajFajta f, int32_t id) {
+    ablak.Atnevezes(f == TFajFajta::Allat, id);
   });
-  QObject::connect(&kozpont, &TFajKozpont::JelzoValtozott, &ablak, [&ablak](TFajFajta f, TFajMezo mezo) {
-    if (const auto j = FajJelzo(mezo)) ablak.JelzoMindIgazitasa(f == TFajFajta::Allat, *j);
-  });
+  QObject::connect(&kozpont, &TFajKozpont::MezoValtozott, &ablak,
+                   [&ablak](TFajFajta f, int32_t id, TFajMezo mezo) {
+                     if (const auto j = FajJelzo(mezo))
+                       ablak.JelzoIgazitas(f == TFajFajta::Allat, *j, id);
+                   });
+  QObject::connect(&kozpont, &TFajKozpont::JelzoValtozott, &ablak,
+                   [&ablak](TFajFajta f, TFajMezo mezo) {
+                     if (const auto j = FajJelzo(mezo))
+                       ablak.JelzoMindIgazitasa(f == TFajFajta::Allat, *j);
+                   });
   QObject::connect(&kozpont, &TFajKozpont::Urites, &ablak, [&ablak] { ablak.Torles(); });
   QObject::connect(&ablak, &TAblak::JelzokValtoztak, &kozpont, [&kozpont](bool allat, TFajJelzo j) {
     kozpont.JelzoMindenFajra(allat ? TFajFajta::Allat : TFajFajta::Noveny, JelzoMezo(j));

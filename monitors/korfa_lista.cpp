@@ -11,9 +11,10 @@ namespace zelvaris {
 TKorfaFormLista::TKorfaFormLista(TAlkalmazasKornyezet& kornyezet)
     : TAblakListaT(kornyezet, TNyelviSor::Korfak, TLepcso::BalraLe) {
   connect(&kornyezet_, &TAlkalmazasKornyezet::Lepett, this, &TKorfaFormLista::Leptet);
-  kornyezet_.Kozpont().BejegyzesFeliratkozas(TBejegyzesiSor::Korfak, this, [this](TFajFajta f, int32_t id) {
-    if (f == TFajFajta::Allat) AllatFajBejegyzes(id);
-  });
+  kornyezet_.Kozpont().BejegyzesFeliratkozas(TBejegyzesiSor::Korfak, this,
+                                             [this](TFajFajta f, int32_t id) {
+                                               if (f == TFajFajta::Allat) AllatFajBejegyzes(id);
+                                             });
 }
 
 TForm_Korfa& TKorfaFormLista::UjAblak() {
@@ -21,7 +22,8 @@ TForm_Korfa& TKorfaFormLista::UjAblak() {
   auto uj = std::make_unique<TForm_Korfa>(oko);
   uj->SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
   TForm_Korfa& w = static_cast<TForm_Korfa&>(Felvetel(std::move(uj)));
-  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) w.AllatFajHozzaadasa(Qs(oko.AllatFaj(i).MegjelenitettNev()));
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i)
+    w.AllatFajHozzaadasa(Qs(oko.AllatFaj(i).MegjelenitettNev()));
   return w;
 }
 
