@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <stdexcept>
 
 #include "app/alkalmazas_kornyezet.h"
 #include "app/mentesi_nev.h"
