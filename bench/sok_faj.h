@@ -10,7 +10,7 @@
 #include <string>
 
 #include "persistence/konfiguracio.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/modalis_felulet.h"
 
 namespace zelvaris::bench {

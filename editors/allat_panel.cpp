@@ -7,11 +7,12 @@
 #include <limits>
 #include <optional>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
 #include "core/listak.h"
-#include "editors/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
-#include "widgets/alkalmazas_kornyezet.h"
 #include "widgets/qszin.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
@@ -20,7 +21,6 @@ namespace {
 using F = TPanelSorLeiras::TFajta;
 constexpr int64_t kMax = 2'000'000'000;
 
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 void Hatter(QWidget* w, QRgb szin) {
   QPalette p = w->palette();
@@ -42,7 +42,7 @@ const char* TAllatPanel::SorFelirat(int sor) {
 }
 
 TAllatPanel::TAllatPanel(TAlkalmazasKornyezet& kornyezet, int32_t fajIndex, QWidget* szulo)
-    : QFrame(szulo), kornyezet_(kornyezet), kozpont_(TFajKozpont::Kozpont(kornyezet)), fajIndex_(fajIndex) {
+    : QFrame(szulo), kornyezet_(kornyezet), kozpont_(kornyezet.Kozpont()), fajIndex_(fajIndex) {
   setObjectName(QStringLiteral("AllatPanel%1").arg(fajIndex));
   setFrameShape(QFrame::StyledPanel);
   setFixedSize(kSzelesseg, kMagassag);

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "editors/faj_mezok.h"
+#include "app/faj_mezok.h"
 
 class QCheckBox;
 class QLabel;

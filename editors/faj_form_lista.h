@@ -4,51 +4,24 @@
 // window of a list opens at its designed place, every later one beside the
 // window created before it, by the placement rule the program sets.
 
-#include <QMetaObject>
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
-#include "editors/ablak_lista.h"
+#include "app/ablak_lista.h"
 #include "editors/faj_szerkeszto.h"
-#include "localisation/nyelvkezelo.h"
 
 namespace zelvaris {
 
-class TAlkalmazasKornyezet;
-class TNyelviTabla;
-
-class TFajFormLista : public TAblakLista {
+class TFajFormLista : public TAblakListaT<TFajSzerkeszto> {
  public:
-  // Where a window of `meret` (frame size) opens after the window `elozo`.
-  using TElhelyezo = std::function<QPoint(const QRect& elozo, const QSize& meret)>;
-
-  ~TFajFormLista();
-
   // Opens an editor on species `index` and shows it; its chooser lists every
   // species of the kind and has no selection.
   TFajSzerkeszto& UjAblak(int32_t index);
-  TFajSzerkeszto& Szerkeszto(int i) const { return static_cast<TFajSzerkeszto&>(Ablak(i)); }
-  void NyelvAlkalmaz(const TNyelviTabla& tabla);
-  void Urit() { Urites(); }
-  // Without one, a later window opens directly to the right of the one before.
-  void SetElhelyezo(TElhelyezo elhelyezo) { elhelyezo_ = std::move(elhelyezo); }
+  TFajSzerkeszto& Szerkeszto(int i) const { return Ablak(i); }
 
  protected:
-  // The list takes the texts of every later language for its windows and is
-  // cleared with the ecosystem.
-  TFajFormLista(TAlkalmazasKornyezet& kornyezet, TNyelviAblak nyelviHely);
+  TFajFormLista(TAlkalmazasKornyezet& kornyezet, TNyelviSor nyelviSor);
   virtual std::unique_ptr<TFajSzerkeszto> Letrehozas() = 0;
-
-  TAlkalmazasKornyezet& kornyezet_;
-
- private:
-  TNyelviAblak nyelviHely_;
-  TElhelyezo elhelyezo_;
-  QMetaObject::Connection uritesKapcsolat_;
 };
 
 class TAllatFormLista : public TFajFormLista {

@@ -18,25 +18,22 @@
 #include <limits>
 #include <optional>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
+#include "app/mentesi_nev.h"
 #include "core/listak.h"
 #include "editors/csukhato_doboz.h"
-#include "editors/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
 #include "localisation/nyelvi_tabla.h"
 #include "persistence/faj_fajl.h"
-#include "persistence/fajlnevek.h"
-#include "widgets/alkalmazas_kornyezet.h"
 #include "widgets/qszin.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
 
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
-
 std::string Kulcs(std::string_view elotag, const char* nev) { return std::string(elotag) + nev; }
-
-std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::path(fajl.toStdString()); }
 
 int32_t Egesz32(int64_t v) {
   return static_cast<int32_t>(
@@ -69,9 +66,9 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
                                QWidget* szulo)
     : QWidget(szulo),
       kornyezet_(kornyezet),
-      kozpont_(TFajKozpont::Kozpont(kornyezet)),
+      kozpont_(kornyezet.Kozpont()),
       leiras_(leiras) {
-  setObjectName(Qs(std::string(leiras_.Urlap)));
+  setObjectName(Qs(leiras_.Urlap));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   FeluletEpites();
@@ -91,16 +88,12 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
   connect(&kozpont_, &TFajKozpont::Atszinezve, this, [this, fajta](TFajFajta f, int32_t id) {
     if (f == fajta && id == fajIndex_) SzinIras();
   });
-  connect(&kozpont_, &TFajKozpont::Bejegyezve, this, [this, fajta](TFajFajta f, int32_t id) {
+  kozpont_.BejegyzesFeliratkozas(TBejegyzesiSor::Szerkesztok, this, [this, fajta](TFajFajta f, int32_t id) {
     if (f != fajta) return;
     const int kijelolt = valaszto_->currentIndex();
     while (valaszto_->count() <= id) valaszto_->addItem(QString());
     valaszto_->setItemText(id, Qs(kozpont_.Faj(f, id).MegjelenitettNev()));
     valaszto_->setCurrentIndex(kijelolt);
-  });
-  connect(&kozpont_, &TFajKozpont::Urites, this, [this] {
-    fajIndex_ = -1;
-    valaszto_->clear();
   });
 }
 
@@ -473,7 +466,7 @@ void TFajSzerkeszto::Betoltes() {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
-  const QString konyvtar = Qs(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar).string());
+  const QString konyvtar = QUtvonal(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar));
   const QString fajl = m.FajlMegnyitas(this, leiras_.BetoltesTipp, konyvtar, leiras_.Szuro);
   if (fajl.isEmpty()) return;
   try {
@@ -494,19 +487,10 @@ void TFajSzerkeszto::Mentes() {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
-  const QString konyvtar = Qs(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar).string());
-  const QString valasztott = m.FajlMentes(this, leiras_.MentesTipp, konyvtar, leiras_.Szuro);
-  if (valasztott.isEmpty()) return;
-  const std::filesystem::path nev = Utvonal(valasztott);
-  const std::filesystem::path fajl = FajFajlNev(nev, leiras_.Kiterjesztes);
-  // The dialog asked about the name it was given; an added extension may
-  // name another file that exists.
-  std::error_code hiba;
-  if (fajl != nev && std::filesystem::exists(fajl, hiba) &&
-      !m.IgenNem(this, leiras_.MentesTipp,
-                 QStringLiteral("%1 már létezik. Felülírja?").arg(Qs(fajl.filename().string())))) {
-    return;
-  }
+  const QString konyvtar = QUtvonal(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar));
+  const std::filesystem::path fajl =
+      MentesiNev(m, this, leiras_.MentesTipp, konyvtar, leiras_.Szuro, leiras_.Kiterjesztes);
+  if (fajl.empty()) return;
   try {
     if (leiras_.Fajta == TFajFajta::Allat) {
       AllatfajMentese(fajl, static_cast<const TAllatFaj&>(*f));

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/faj_mezok.h"
+#include "app/faj_mezok.h"
 
 class QAction;
 class QComboBox;

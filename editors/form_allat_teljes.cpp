@@ -8,8 +8,9 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
 #include "editors/allat_panel.h"
-#include "editors/faj_kozpont.h"
 
 namespace zelvaris {
 
@@ -47,8 +48,8 @@ TForm_Allat_Teljes::TForm_Allat_Teljes(TAlkalmazasKornyezet& kornyezet, QWidget*
   setMaximumWidth(kNevekSzelesseg);
   resize(kNevekSzelesseg, height());
 
-  TFajKozpont& kozpont = TFajKozpont::Kozpont(kornyezet_);
-  connect(&kozpont, &TFajKozpont::Bejegyezve, this, [this](TFajFajta f, int32_t id) {
+  TFajKozpont& kozpont = kornyezet_.Kozpont();
+  kozpont.BejegyzesFeliratkozas(TBejegyzesiSor::Panelek, this, [this](TFajFajta f, int32_t id) {
     // Species register in Id order; a repeated registration adds nothing.
     if (f == TFajFajta::Allat && id == PanelekSzama()) PanelHozzaadas();
   });

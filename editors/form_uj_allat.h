@@ -1,6 +1,7 @@
 #pragma once
 // The new animal species dialog ("Új állat"): asks for the species' name.
 
+#include "app/alkalmazas_kornyezet.h"
 #include "editors/nev_dialogus.h"
 
 namespace zelvaris {
@@ -9,8 +10,8 @@ class TForm_UjAllat : public TNevDialogus {
   Q_OBJECT
 
  public:
-  explicit TForm_UjAllat(QWidget* szulo = nullptr)
-      : TNevDialogus("cj", "Form_UjAllat", "Lbl_UjAllat", szulo) {}
+  explicit TForm_UjAllat(TAlkalmazasKornyezet& kornyezet, QWidget* szulo = nullptr)
+      : TNevDialogus(kornyezet, TNyelviSor::UjAllat, "cj", "Form_UjAllat", "Lbl_UjAllat", szulo) {}
 };
 
 }  // namespace zelvaris

@@ -1,6 +1,7 @@
 #pragma once
 // The new plant species dialog ("Új növény"): asks for the species' name.
 
+#include "app/alkalmazas_kornyezet.h"
 #include "editors/nev_dialogus.h"
 
 namespace zelvaris {
@@ -9,8 +10,8 @@ class TForm_UjNoveny : public TNevDialogus {
   Q_OBJECT
 
  public:
-  explicit TForm_UjNoveny(QWidget* szulo = nullptr)
-      : TNevDialogus("cl", "Form_UjNoveny", "Lbl_UjNoveny", szulo) {}
+  explicit TForm_UjNoveny(TAlkalmazasKornyezet& kornyezet, QWidget* szulo = nullptr)
+      : TNevDialogus(kornyezet, TNyelviSor::UjNoveny, "cl", "Form_UjNoveny", "Lbl_UjNoveny", szulo) {}
 };
 
 }  // namespace zelvaris

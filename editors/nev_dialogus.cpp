@@ -11,20 +11,22 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
-TNevDialogus::TNevDialogus(std::string_view elotag, std::string_view urlap,
-                           std::string_view cimke, QWidget* szulo)
+TNevDialogus::TNevDialogus(TAlkalmazasKornyezet& kornyezet, TNyelviSor nyelviSor, std::string_view elotag,
+                           std::string_view urlap, std::string_view cimke, QWidget* szulo)
     : QDialog(szulo), elotag_(elotag), urlap_(urlap), cimkeNev_(cimke) {
-  setObjectName(QString::fromUtf8(urlap.data(), static_cast<qsizetype>(urlap.size())));
+  setObjectName(Qs(urlap));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
   auto* reteg = new QVBoxLayout(this);
   reteg->setSizeConstraint(QLayout::SetFixedSize);
   cimke_ = new QLabel(this);
-  cimke_->setObjectName(QString::fromStdString(cimkeNev_));
+  cimke_->setObjectName(Qs(cimkeNev_));
   nev_ = new QLineEdit(this);
   nev_->setObjectName(QStringLiteral("E_UjNev"));
   nev_->setMinimumWidth(220);
@@ -54,6 +56,7 @@ TNevDialogus::TNevDialogus(std::string_view elotag, std::string_view urlap,
   reteg->addWidget(nev_);
   reteg->addWidget(megjelenites);
   reteg->addWidget(gombok);
+  kornyezet.SzovegekKovetese(nyelviSor, *this);
 }
 
 QString TNevDialogus::Nev() const { return nev_->text(); }
@@ -61,9 +64,9 @@ QString TNevDialogus::Nev() const { return nev_->text(); }
 void TNevDialogus::SetNev(const QString& nev) { nev_->setText(nev); }
 
 void TNevDialogus::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
-  setWindowTitle(QString::fromStdString(tabla.Szoveg(elotag_ + urlap_)));
-  cimke_->setText(QString::fromStdString(tabla.Szoveg(elotag_ + cimkeNev_)));
-  megsem_->setText(QString::fromStdString(tabla.Szoveg(elotag_ + "BitBtn_Megsem")));
+  setWindowTitle(Qs(tabla.Szoveg(elotag_ + urlap_)));
+  cimke_->setText(Qs(tabla.Szoveg(elotag_ + cimkeNev_)));
+  megsem_->setText(Qs(tabla.Szoveg(elotag_ + "BitBtn_Megsem")));
 }
 
 // Centred on the screen each time; the kept name is selected, so typing

@@ -3,7 +3,8 @@
 // E_UjNev, OK and "Mégsem". The animal and the plant dialog differ only in
 // their texts. The field keeps its text from one use to the next. A hidden
 // radio group records that every new species opens in an editor of its own;
-// it is the only choice the program offers.
+// it is the only choice the program offers. It takes every language
+// that is loaded.
 
 #include <QDialog>
 #include <string_view>
@@ -15,7 +16,9 @@ class QRadioButton;
 
 namespace zelvaris {
 
+class TAlkalmazasKornyezet;
 class TNyelviTabla;
+enum class TNyelviSor;
 
 class TNevDialogus : public QDialog {
   Q_OBJECT
@@ -28,8 +31,8 @@ class TNevDialogus : public QDialog {
  protected:
   // `elotag` is the language-key prefix ("cj", "cl"), `urlap` the window's
   // name ("Form_UjAllat"), `cimke` its label's name ("Lbl_UjAllat").
-  TNevDialogus(std::string_view elotag, std::string_view urlap, std::string_view cimke,
-               QWidget* szulo);
+  TNevDialogus(TAlkalmazasKornyezet& kornyezet, TNyelviSor nyelviSor, std::string_view elotag,
+               std::string_view urlap, std::string_view cimke, QWidget* szulo);
 
   void showEvent(QShowEvent* esemeny) override;
 

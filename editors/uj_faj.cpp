@@ -2,14 +2,14 @@
 
 #include <QDialog>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
 #include "core/hibak.h"
 #include "core/memoria.h"
 #include "core/racs.h"
 #include "editors/faj_form_lista.h"
-#include "editors/faj_kozpont.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
-#include "widgets/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 
@@ -55,7 +55,7 @@ std::optional<int32_t> Felvetel(TAlkalmazasKornyezet& kornyezet, TDialogus& dial
   // The new editor lists every species already; the hub's registration adds
   // the new one to the choosers of the editors open before it.
   szerkesztok.UjAblak(id);
-  TFajKozpont::Kozpont(kornyezet).Bejegyzes(fajta, id);
+  kornyezet.Kozpont().Bejegyzes(fajta, id);
   return id;
 }
 

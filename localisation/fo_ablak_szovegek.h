@@ -1,7 +1,7 @@
 #pragma once
 // What the language loader needs from the main window: the current caption and
-// hint of a menu or action by its component name ("MM_Fajl", "Act_Tovabb",
-// "Act_StartStop"), and its own caption. The main window implements it; the
+// hint of a menu or action by its component name ("MM_Fajl", "Act_Tovabb"),
+// and its own caption. The main window implements it; the
 // loader stays free of any window toolkit.
 
 #include <string>

@@ -6,12 +6,6 @@
 
 namespace zelvaris {
 
-namespace {
-
-constexpr std::string_view kStartStop = "Act_StartStop";
-
-}  // namespace
-
 TNyelvkezelo::TNyelvkezelo(std::filesystem::path programKonyvtar)
     : programKonyvtar_(std::move(programKonyvtar)),
       startFelirat_(BeepitettSzoveg("c1Act_StartStop")),
@@ -52,31 +46,15 @@ void TNyelvkezelo::NyelvBetoltese(const std::string& nev) {
     }
   }
 
-  for (const TAlkalmazas& alkalmazas : ablakok_) {
-    if (alkalmazas) alkalmazas(tabla_);
-  }
+  if (betoltesJelzo_) betoltesJelzo_();
 }
 
-// The action gets the new text of the state it is in; then both texts are
-// replaced, each keeping its old value when the file lacks it.
+// Each text keeps its old value when the file lacks it.
 void TNyelvkezelo::StartStopBetoltes(const TIniTartalom& ini) {
   const TNyelviKulcs& start = *NyelviKulcs("c1Act_StartStop");
   const TNyelviKulcs& stop = *NyelviKulcs("c2Act_StartStop");
-  if (foAblak_ != nullptr) {
-    const TNyelviKulcs& most = fut_ ? stop : start;
-    foAblak_->SetFelirat(kStartStop,
-                         ini.Olvas(most.Szakasz, most.Kulcs, foAblak_->Felirat(kStartStop)));
-  }
   startFelirat_ = ini.Olvas(start.Szakasz, start.Kulcs, startFelirat_);
   stopFelirat_ = ini.Olvas(stop.Szakasz, stop.Kulcs, stopFelirat_);
-}
-
-void TNyelvkezelo::Feliratkozas(TNyelviAblak ablak, TAlkalmazas alkalmazas) {
-  ablakok_.at(static_cast<std::size_t>(ablak)) = std::move(alkalmazas);
-}
-
-void TNyelvkezelo::Leiratkozas(TNyelviAblak ablak) {
-  ablakok_.at(static_cast<std::size_t>(ablak)) = nullptr;
 }
 
 void TNyelvkezelo::SetCimElotag(std::string elotag) {
@@ -86,17 +64,6 @@ void TNyelvkezelo::SetCimElotag(std::string elotag) {
 
 void TNyelvkezelo::CimBeallitas() {
   if (foAblak_ != nullptr) foAblak_->SetAblakCim(AblakCim());
-}
-
-bool TNyelvkezelo::StartStopValtas() {
-  fut_ = !fut_;
-  if (foAblak_ != nullptr) foAblak_->SetFelirat(kStartStop, fut_ ? stopFelirat_ : startFelirat_);
-  return fut_;
-}
-
-void TNyelvkezelo::StartStopMegallitva() {
-  fut_ = false;
-  if (foAblak_ != nullptr) foAblak_->SetFelirat(kStartStop, startFelirat_);
 }
 
 }  // namespace zelvaris

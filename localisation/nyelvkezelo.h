@@ -5,13 +5,11 @@
 // - nyelvi_kulcsok: every language key with its section and built-in text.
 // - nyelvi_tabla: the current texts of the windows other than the main window.
 // - fo_ablak_szovegek: what the main window offers to the language loader.
-// - nyelvkezelo (this file): loading a language, the title, the Start/Stop
-//   captions, and asking the windows to take the new texts.
+// - nyelvkezelo (this file): loading a language, the title and the
+//   Start/Stop captions; whoever shows texts hears that a language came.
 // - nyelv_fajlok: the language files beside the program.
 // - beallitasok: the settings file defaultcfg.LIni.
 
-#include <array>
-#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -24,33 +22,8 @@ namespace zelvaris {
 
 class TIniTartalom;
 
-// The windows (or window lists) that take their texts from the table, in the
-// order they are asked to apply a newly loaded language.
-enum class TNyelviAblak {
-  AllatSzerkesztok,  // every open animal editor
-  NovenySzerkesztok,  // every open plant editor
-  Korfak,             // every age-pyramid window
-  Grafikonok,         // every chart window
-  Oko,
-  Terkep,
-  Nagyito,
-  Kezelo,
-  Atmeretezes,
-  Goc,
-  Kijelzes,
-  Permetek,
-  UjAllat,
-  UjNoveny,
-  UjOkoszisztema,
-};
-inline constexpr std::size_t kNyelviAblakDarab = 15;
-static_assert(static_cast<std::size_t>(TNyelviAblak::UjOkoszisztema) + 1 == kNyelviAblakDarab);
-
 class TNyelvkezelo {
  public:
-  // Runs a window's (or a window list's) SzovegekAlkalmazasa.
-  using TAlkalmazas = std::function<void(const TNyelviTabla&)>;
-
   // Language files are looked for in programKonyvtar/languages.
   explicit TNyelvkezelo(std::filesystem::path programKonyvtar);
 
@@ -72,11 +45,10 @@ class TNyelvkezelo {
   void NyelvBetoltese(const std::string& nev);
   const std::string& AktualisNyelv() const { return aktualisNyelv_; }
 
-  // A window registers the call that applies the table to it; one per slot,
-  // a later one replaces the earlier. Windows apply the table themselves when
-  // they are created.
-  void Feliratkozas(TNyelviAblak ablak, TAlkalmazas alkalmazas);
-  void Leiratkozas(TNyelviAblak ablak);
+  // Runs after every load, once the table and the main window hold the new
+  // texts; the application tells its windows from there. Windows made later
+  // take the table when they are created.
+  void SetBetoltesJelzo(std::function<void()> jelzo) { betoltesJelzo_ = std::move(jelzo); }
 
   // The main window's caption is CimElotag (the loaded file's name and " - ",
   // set by the configuration and snapshot loaders) followed by the title.
@@ -86,15 +58,11 @@ class TNyelvkezelo {
   std::string AblakCim() const { return cimElotag_ + tabla_.ProgramCim(); }
 
   // Act_StartStop shows StartFelirat while stopped and StopFelirat while
-  // running. The running state is kept here, so that a language whose two
-  // texts are equal cannot make a running simulation look stopped; the main
-  // window changes the caption only through these calls.
+  // running. Whether it runs is not a text: the main window asks the owner
+  // of the run, so that a language whose two texts are equal cannot make a
+  // running simulation look stopped.
   const std::string& StartFelirat() const { return startFelirat_; }
   const std::string& StopFelirat() const { return stopFelirat_; }
-  bool Fut() const { return fut_; }
-  // Switches between running and stopped, sets the caption; true if now running.
-  bool StartStopValtas();
-  void StartStopMegallitva();
 
  private:
   void CimBeallitas();
@@ -107,8 +75,7 @@ class TNyelvkezelo {
   std::string cimElotag_;
   std::string startFelirat_;
   std::string stopFelirat_;
-  bool fut_ = false;
-  std::array<TAlkalmazas, kNyelviAblakDarab> ablakok_;
+  std::function<void()> betoltesJelzo_;
 };
 
 }  // namespace zelvaris

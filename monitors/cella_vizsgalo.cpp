@@ -8,7 +8,7 @@
 
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 
@@ -74,6 +74,8 @@ TForm_CellaVizsgalo::TForm_CellaVizsgalo(TAlkalmazasKornyezet& kornyezet, QWidge
   resize(720, 320);
   // The old world's individuals and cells are about to go.
   connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, [this] { Urites(); });
+  // After every action, tick and drawing pass.
+  connect(&kornyezet_, &TAlkalmazasKornyezet::AllapotValtozott, this, &TForm_CellaVizsgalo::Frissites);
   SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
   Urites();
 }

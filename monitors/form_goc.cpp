@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "app/faj_kozpont.h"
+#include "widgets/qszoveg.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris {
@@ -83,11 +85,28 @@ TForm_Goc::TForm_Goc(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   connect(novenyek_, &QComboBox::currentIndexChanged, this, [this] { MezokBetoltese(); });
   connect(allatok_, &QComboBox::currentIndexChanged, this, [this] { MezokBetoltese(); });
 
-  SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
+  TFajKozpont& kozpont = kornyezet_.Kozpont();
+  auto nev = [&kozpont](TFajFajta f, int32_t id) { return Qs(kozpont.Faj(f, id).MegjelenitettNev()); };
+  kozpont.BejegyzesFeliratkozas(TBejegyzesiSor::Valasztok, this, [this, nev](TFajFajta f, int32_t id) {
+    if (f == TFajFajta::Allat) {
+      AllatFajHozzaadasa(nev(f, id));
+    } else {
+      NovenyFajHozzaadasa(nev(f, id));
+    }
+  });
+  connect(&kozpont, &TFajKozpont::Atnevezve, this, [this, nev](TFajFajta f, int32_t id) {
+    if (f == TFajFajta::Allat) {
+      AllatFajAtnevezese(id, nev(f, id));
+    } else {
+      NovenyFajAtnevezese(id, nev(f, id));
+    }
+  });
+  connect(&kozpont, &TFajKozpont::Urites, this, &TForm_Goc::Urites);
+  kornyezet_.SzovegekKovetese(TNyelviSor::Goc, *this);
 }
 
 void TForm_Goc::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
-  auto szoveg = [&](const char* kulcs) { return QString::fromStdString(tabla.Szoveg(kulcs)); };
+  auto szoveg = [&](const char* kulcs) { return Qs(tabla.Szoveg(kulcs)); };
   setWindowTitle(szoveg("cpForm_Goc"));
   lapok_->setTabText(lapok_->indexOf(novenyLap_), szoveg("cpTabS_Noveny"));
   lapok_->setTabText(lapok_->indexOf(allatLap_), szoveg("cpTabS_Allat"));

@@ -2,14 +2,16 @@
 // The seed-point dialog "Gócbevitel": a plant page and an animal page, each
 // with its species list, and the count and thinning of the seed point. The
 // map window reads the choice after the dialog closes (or without showing it
-// for a repeated placement).
+// for a repeated placement). The lists follow the species through the push
+// hub: a registered species joins its list, a renamed one is renamed there by
+// Id, and a new ecosystem empties both.
 
 #include <QDialog>
 #include <QString>
 #include <cstdint>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
-#include "widgets/alkalmazas_kornyezet.h"
 
 class QComboBox;
 class QLabel;

@@ -6,14 +6,12 @@
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
 #include "monitors/kep_mentes.h"
+#include "monitors/letszam_sor.h"
 #include "widgets/pnx_grafikon.h"
 #include "widgets/qszin.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
-
-namespace {
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 TForm_Grafikon::TForm_Grafikon(TOkoszisztema& okoszisztema, QWidget* szulo)
     : QWidget(szulo, Qt::Window), okoszisztema_(okoszisztema) {

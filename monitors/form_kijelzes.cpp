@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 
 #include "localisation/nyelvi_tabla.h"
+#include "monitors/jelzo_kovetes.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 QWidget* Lap(QTabWidget* lapok, const char* nev) {
   auto* lap = new QWidget(lapok);
@@ -65,6 +65,10 @@ TForm_Kijelzes::TForm_Kijelzes(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   allatReteg->addWidget(allatSorrend_);
 
   resize(288, 420);
+
+  FajListakKovetese(kornyezet_.Kozpont(), TBejegyzesiSor::Kijelzes, *this);
+  connect(&kornyezet_, &TAlkalmazasKornyezet::SorrendekBetoltve, this, &TForm_Kijelzes::SorrendBetoltes);
+  kornyezet_.SzovegekKovetese(TNyelviSor::Kijelzes, *this);
 }
 
 TFajJeloloLista* TForm_Kijelzes::UjLista(bool allat, TFajJelzo jelzo, const TFajJeloloLista::TNevek& nevek,

@@ -1,8 +1,8 @@
 #pragma once
 // The display-settings window ("Kijelző"): which species the map and the
 // magnifier show, the magnifier frame's visibility on the map and the two
-// drawing orders. The shell ties it to the species (registration, renames,
-// flag changes made elsewhere) and to the map's frame.
+// drawing orders. It follows the species through the push hub; the program
+// ties it to the map's frame.
 
 #include <QWidget>
 #include <cstdint>

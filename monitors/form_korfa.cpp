@@ -13,6 +13,7 @@
 #include "monitors/kep_mentes.h"
 #include "monitors/korfa_vaszon.h"
 #include "widgets/qszin.h"
+#include "widgets/qszoveg.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris {
@@ -20,8 +21,6 @@ namespace zelvaris {
 namespace {
 
 constexpr int64_t BeallitasMax = 2'000'000'000;
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 // Lets only the arrow and paging keys through: the field changes by its arrows.
 class TCsakNyilak : public QObject {

@@ -9,6 +9,7 @@
 #include "monitors/form_tkp.h"
 #include "monitors/kep_mentes.h"
 #include "monitors/kep_vaszon.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
@@ -33,18 +34,17 @@ TForm_Ngy::TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget
     vaszon_ = nullptr;
   });
   vizsgalo_ = std::make_unique<TForm_CellaVizsgalo>(kornyezet_, this);
-  // Every drawing pass follows a change of cells (a step, a placement).
-  connect(&rajzolo, &TTerkepRajzolo::TerkepValtozott, vizsgalo_.get(), &TForm_CellaVizsgalo::Frissites);
   kepMentes_ = HelyiMenuAkcio(*this, "Act_KepPngMentes");
   connect(kepMentes_, &QAction::triggered, this, &TForm_Ngy::KepMentes);
-  SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
+  connect(&kornyezet_, &TAlkalmazasKornyezet::RacsFelepult, this, &TForm_Ngy::NagyitoMeretezes);
+  kornyezet_.SzovegekKovetese(TNyelviSor::Nagyito, *this);
 }
 
 TForm_Ngy::~TForm_Ngy() = default;
 
 void TForm_Ngy::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
-  setWindowTitle(QString::fromStdString(tabla.Szoveg("czForm_Ngy")));
-  kepMentes_->setText(QString::fromStdString(tabla.Szoveg("cxAct_KepPngMentes")));
+  setWindowTitle(Qs(tabla.Szoveg("czForm_Ngy")));
+  kepMentes_->setText(Qs(tabla.Szoveg("cxAct_KepPngMentes")));
   vizsgalo_->SzovegekAlkalmazasa(tabla);
 }
 

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
-#include "widgets/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 
@@ -28,7 +28,7 @@ class TForm_Ngy : public QWidget {
   ~TForm_Ngy() override;
 
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
-  // After the grid was built: the client area is 520 x 520 and stays so.
+  // Once the grid is built the client area is 520 x 520 and stays so.
   void NagyitoMeretezes();
 
   // A click at a point of the magnifier image: the inspector opens on the

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
@@ -20,7 +22,7 @@ QLineEdit* Mezo(const QString& nev, QWidget* szulo) {
 
 }  // namespace
 
-TForm_Oko::TForm_Oko(QWidget* szulo) : QWidget(szulo, Qt::Tool) {
+TForm_Oko::TForm_Oko(TAlkalmazasKornyezet& kornyezet, QWidget* szulo) : QWidget(szulo, Qt::Tool) {
   setObjectName(QStringLiteral("Form_Oko"));
   auto* racs = new QGridLayout(this);
   racs->setContentsMargins(4, 4, 4, 4);
@@ -48,14 +50,22 @@ TForm_Oko::TForm_Oko(QWidget* szulo) : QWidget(szulo, Qt::Tool) {
   racs->addWidget(eKezdoMag_, 3, 1);
   setMinimumSize(148, 72);
   resize(190, 120);
+
+  MagKiirasa(kornyezet.Veletlen().Mag());
+  KezdoMagKiirasa(kornyezet.KezdoMag());
+  connect(&kornyezet, &TAlkalmazasKornyezet::OldalhosszValtozott, this, &TForm_Oko::OldalhosszKiirasa);
+  connect(&kornyezet, &TAlkalmazasKornyezet::IdoValtozott, this, &TForm_Oko::IdoKiirasa);
+  connect(&kornyezet, &TAlkalmazasKornyezet::MagValtozott, this, &TForm_Oko::MagKiirasa);
+  connect(&kornyezet, &TAlkalmazasKornyezet::KezdoMagValtozott, this, &TForm_Oko::KezdoMagKiirasa);
+  kornyezet.SzovegekKovetese(TNyelviSor::Oko, *this);
 }
 
 void TForm_Oko::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
-  setWindowTitle(QString::fromStdString(tabla.Szoveg("ceForm_Oko")));
-  lblL_->setText(QString::fromStdString(tabla.Szoveg("ceLbl_L")));
-  lblIdo_->setText(QString::fromStdString(tabla.Szoveg("ceLbl_Ido")));
-  lblMag_->setText(QString::fromStdString(tabla.Szoveg("cxLbl_Mag")));
-  lblKezdoMag_->setText(QString::fromStdString(tabla.Szoveg("cxLbl_KezdoMag")));
+  setWindowTitle(Qs(tabla.Szoveg("ceForm_Oko")));
+  lblL_->setText(Qs(tabla.Szoveg("ceLbl_L")));
+  lblIdo_->setText(Qs(tabla.Szoveg("ceLbl_Ido")));
+  lblMag_->setText(Qs(tabla.Szoveg("cxLbl_Mag")));
+  lblKezdoMag_->setText(Qs(tabla.Szoveg("cxLbl_KezdoMag")));
 }
 
 void TForm_Oko::OldalhosszKiirasa(int64_t l) { eL_->setText(QString::number(l)); }

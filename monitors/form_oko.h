@@ -1,7 +1,8 @@
 #pragma once
 // The ecosystem information window "Ökoszisztéma": the side length of the
 // world, the elapsed time, the random generator's current state ("Mag") and
-// its state when the last build began ("Kezdőmag"), in read-only fields.
+// its state when the last build began ("Kezdőmag"), in read-only fields that
+// follow the application context's announcements.
 
 #include <QWidget>
 #include <cstdint>
@@ -12,13 +13,14 @@ class QLineEdit;
 
 namespace zelvaris {
 
+class TAlkalmazasKornyezet;
 class TNyelviTabla;
 
 class TForm_Oko : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm_Oko(QWidget* szulo = nullptr);
+  explicit TForm_Oko(TAlkalmazasKornyezet& kornyezet, QWidget* szulo = nullptr);
 
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
 

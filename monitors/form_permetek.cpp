@@ -9,12 +9,12 @@
 #include <algorithm>
 
 #include "localisation/nyelvi_tabla.h"
+#include "monitors/jelzo_kovetes.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 int Index(TFajJelzo jelzo) { return jelzo == TFajJelzo::PerHatas ? 1 : 0; }
 
@@ -33,6 +33,8 @@ TForm_Permetek::TForm_Permetek(TAlkalmazasKornyezet& kornyezet, QAction* deg, QA
   Lap(TFajJelzo::DegHatas, "TabS_DegHatas", "GB_DegBeallitasok", deg);
   Lap(TFajJelzo::PerHatas, "TabS_PerHatas", "GB_PerBeallitasok", per);
   resize(360, 250);
+  FajListakKovetese(kornyezet_.Kozpont(), TBejegyzesiSor::Permetek, *this);
+  kornyezet_.SzovegekKovetese(TNyelviSor::Permetek, *this);
 }
 
 void TForm_Permetek::Lap(TFajJelzo jelzo, const char* lapNev, const char* beallitasok, QAction* akcio) {

@@ -1,8 +1,8 @@
 #pragma once
 // The sprays window ("Permetek"): for each of the two sprays, which species
-// it affects (DegHatas, PerHatas), and a button that sprays. The shell ties
-// it to the species as it does the display settings. Changing these flags
-// redraws nothing.
+// it affects (DegHatas, PerHatas), and a button that sprays. It follows the
+// species through the push hub as the display settings do. Changing these
+// flags redraws nothing.
 
 #include <QWidget>
 #include <cstdint>

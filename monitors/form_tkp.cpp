@@ -9,6 +9,7 @@
 
 #include "monitors/form_goc.h"
 #include "monitors/terkep_vaszon.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
@@ -39,8 +40,12 @@ TForm_Tkp::TForm_Tkp(TAlkalmazasKornyezet& kornyezet, TForm_Goc& goc, QWidget* s
   connect(vaszon_, &TTerkepVaszon::BalGomb, this, &TForm_Tkp::BalGombNyomas);
   connect(vaszon_, &TTerkepVaszon::JobbGomb, this, &TForm_Tkp::JobbGombNyomas);
   connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TForm_Tkp::Telepites);
+  connect(&kornyezet_, &TAlkalmazasKornyezet::RacsFelepult, this, &TForm_Tkp::TerkepMeretezes);
+  connect(&kornyezet_, &TAlkalmazasKornyezet::VilagAtmeretezve, this, &TForm_Tkp::TerkepMeretezes);
+  // A drawing pass outside any action (a seed point placed) moves the world too.
+  connect(&rajzolo_, &TTerkepRajzolo::TerkepValtozott, &kornyezet_, &TAlkalmazasKornyezet::AllapotKozzetetele);
 
-  SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
+  kornyezet_.SzovegekKovetese(TNyelviSor::Terkep, *this);
   Telepites(&kornyezet_.Okoszisztema());
 }
 
@@ -50,7 +55,7 @@ TForm_Tkp::~TForm_Tkp() {
 }
 
 void TForm_Tkp::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
-  setWindowTitle(QString::fromStdString(tabla.Szoveg("cmForm_Tkp")));
+  setWindowTitle(Qs(tabla.Szoveg("cmForm_Tkp")));
 }
 
 void TForm_Tkp::Telepites(TOkoszisztema* oko) {

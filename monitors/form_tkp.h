@@ -2,15 +2,16 @@
 // The map window "Térkép": the whole world at one pixel per cell in a scroll
 // area, the magnifier frame on it, the left button moving the frame and the
 // right button placing seed points. It owns the world's drawing sink and
-// installs it on every ecosystem the program switches to.
+// installs it on every ecosystem the program switches to, and fits itself
+// to the map when the grid is built or resized.
 
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
 #include "monitors/terkep_rajzolo.h"
-#include "widgets/alkalmazas_kornyezet.h"
 
 class QScrollArea;
 

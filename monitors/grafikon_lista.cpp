@@ -1,12 +1,30 @@
 #include "monitors/grafikon_lista.h"
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/faj_kozpont.h"
 #include "widgets/pnx_grafikon.h"
 
 namespace zelvaris {
 
+namespace {
+
+TSorozatFajta SorozatFajta(TFajFajta f) {
+  return f == TFajFajta::Allat ? TSorozatFajta::Allat : TSorozatFajta::Noveny;
+}
+
+}  // namespace
+
 TGrafikonFormLista::TGrafikonFormLista(TAlkalmazasKornyezet& kornyezet)
-    : TMonitorAblakLista(kornyezet, TNyelviAblak::Grafikonok) {}
+    : TAblakListaT(kornyezet, TNyelviSor::Grafikonok, TLepcso::BalraLe) {
+  connect(&kornyezet_, &TAlkalmazasKornyezet::Lepett, this, &TGrafikonFormLista::Leptet);
+  TFajKozpont& kozpont = kornyezet_.Kozpont();
+  kozpont.BejegyzesFeliratkozas(TBejegyzesiSor::Grafikonok, this, [this](TFajFajta f, int32_t id) {
+    FajBejegyzes(SorozatFajta(f), id);
+  });
+  connect(&kozpont, &TFajKozpont::Atnevezve, this,
+          [this](TFajFajta f, int32_t id) { Atnevezes(SorozatFajta(f), id); });
+  connect(&kozpont, &TFajKozpont::Atszinezve, this,
+          [this](TFajFajta f, int32_t id) { Atszinezes(SorozatFajta(f), id); });
+}
 
 TForm_Grafikon& TGrafikonFormLista::UjAblak() {
   auto uj = std::make_unique<TForm_Grafikon>(kornyezet_.Okoszisztema());
@@ -36,10 +54,6 @@ void TGrafikonFormLista::Atnevezes(TSorozatFajta fajta, int32_t id) {
 
 void TGrafikonFormLista::Atszinezes(TSorozatFajta fajta, int32_t id) {
   for (int i = 0; i < Darab(); ++i) Ablak(i).Atszinezes(fajta, id);
-}
-
-void TGrafikonFormLista::Szovegek(QWidget& ablak, const TNyelviTabla& tabla) {
-  static_cast<TForm_Grafikon&>(ablak).SzovegekAlkalmazasa(tabla);
 }
 
 }  // namespace zelvaris

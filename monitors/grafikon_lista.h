@@ -1,20 +1,18 @@
 #pragma once
-// TGrafikonFormLista: the chart windows in creation order. Each is fed after
-// every step; species registered, renamed or recoloured reach every window
-// by kind and Id.
+// TGrafikonFormLista: the chart windows in creation order. Each advances
+// after every step; species registered, renamed or recoloured reach every
+// window by kind and Id through the push hub.
 
 #include <cstdint>
 
+#include "app/ablak_lista.h"
 #include "monitors/form_grafikon.h"
-#include "monitors/grafikon_ablak_lista.h"
 
 namespace zelvaris {
 
-class TGrafikonFormLista : public TMonitorAblakLista {
+class TGrafikonFormLista : public TAblakListaT<TForm_Grafikon> {
  public:
   explicit TGrafikonFormLista(TAlkalmazasKornyezet& kornyezet);
-
-  TForm_Grafikon& Ablak(int i) const { return static_cast<TForm_Grafikon&>(AblakAt(i)); }
 
   // A window on the current ecosystem, from the elapsed step count, with a
   // series for every species.
@@ -25,9 +23,6 @@ class TGrafikonFormLista : public TMonitorAblakLista {
   void FajBejegyzes(TSorozatFajta fajta, int32_t id);
   void Atnevezes(TSorozatFajta fajta, int32_t id);
   void Atszinezes(TSorozatFajta fajta, int32_t id);
-
- protected:
-  void Szovegek(QWidget& ablak, const TNyelviTabla& tabla) override;
 };
 
 }  // namespace zelvaris

@@ -6,17 +6,18 @@
 #include <QWidget>
 #include <exception>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "app/mentesi_nev.h"
 #include "persistence/atomi_mentes.h"
 #include "persistence/fajl_hiba.h"
-#include "persistence/fajlnevek.h"
 #include "persistence/sorozat_csv.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
 
-QString Szoveg(TAlkalmazasKornyezet& k, const char* kulcs) { return QString::fromStdString(k.Nyelv().Szoveg(kulcs)); }
+QString Szoveg(TAlkalmazasKornyezet& k, const char* kulcs) { return Qs(k.Nyelv().Szoveg(kulcs)); }
 
 }  // namespace
 
@@ -39,25 +40,13 @@ std::filesystem::path MentesParbeszeddel(TAlkalmazasKornyezet& kornyezet, QWidge
                                          std::string_view kiterjesztes,
                                          const std::function<void(const std::filesystem::path&)>& iras) {
   TModalisFelulet& modalis = kornyezet.Modalis();
-  const QString valasztott =
-      modalis.FajlMentes(szulo, cim, QString::fromStdString(kornyezet.Helyek().MentesKonyvtar().string()), szuro);
-  if (valasztott.isEmpty()) return {};
-  std::filesystem::path fajl(valasztott.toStdString());
-  if (!PontosKiterjesztes(fajl, kiterjesztes)) {
-    fajl += std::string(kiterjesztes);
-    // The dialog asked about the name as typed, not about this one.
-    std::error_code hiba;
-    if (std::filesystem::exists(fajl, hiba) &&
-        !modalis.IgenNem(szulo, cim,
-                         QStringLiteral("%1 már létezik. Felülírja?")
-                             .arg(QString::fromStdString(fajl.filename().string())))) {
-      return {};
-    }
-  }
+  const std::filesystem::path fajl =
+      MentesiNev(modalis, szulo, cim, QUtvonal(kornyezet.Helyek().MentesKonyvtar()), szuro, kiterjesztes);
+  if (fajl.empty()) return {};
   try {
     iras(fajl);
   } catch (const std::exception& e) {
-    modalis.Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, cim, QString::fromStdString(e.what()));
+    modalis.Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, cim, Qs(e.what()));
     return {};
   }
   return fajl;

@@ -12,7 +12,7 @@
 #include <QGroupBox>
 #include <cstdint>
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 class QCheckBox;
 class QListWidget;

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 class QListWidget;
 class QPushButton;

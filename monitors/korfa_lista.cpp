@@ -2,13 +2,20 @@
 
 #include <QComboBox>
 
+#include "app/faj_kozpont.h"
 #include "core/okoszisztema.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 TKorfaFormLista::TKorfaFormLista(TAlkalmazasKornyezet& kornyezet)
-    : TMonitorAblakLista(kornyezet, TNyelviAblak::Korfak) {}
+    : TAblakListaT(kornyezet, TNyelviSor::Korfak, TLepcso::BalraLe) {
+  connect(&kornyezet_, &TAlkalmazasKornyezet::Lepett, this, &TKorfaFormLista::Leptet);
+  kornyezet_.Kozpont().BejegyzesFeliratkozas(TBejegyzesiSor::Korfak, this,
+                                             [this](TFajFajta f, int32_t id) {
+                                               if (f == TFajFajta::Allat) AllatFajBejegyzes(id);
+                                             });
+}
 
 TForm_Korfa& TKorfaFormLista::UjAblak() {
   TOkoszisztema& oko = kornyezet_.Okoszisztema();
@@ -16,7 +23,7 @@ TForm_Korfa& TKorfaFormLista::UjAblak() {
   uj->SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
   TForm_Korfa& w = static_cast<TForm_Korfa&>(Felvetel(std::move(uj)));
   for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i)
-    w.AllatFajHozzaadasa(QString::fromStdString(oko.AllatFaj(i).MegjelenitettNev()));
+    w.AllatFajHozzaadasa(Qs(oko.AllatFaj(i).MegjelenitettNev()));
   return w;
 }
 
@@ -27,16 +34,12 @@ void TKorfaFormLista::Leptet() {
 void TKorfaFormLista::AllatFajBejegyzes(int32_t id) {
   TOkoszisztema& oko = kornyezet_.Okoszisztema();
   if (!oko.VanAllatFaj(id)) return;
-  const QString nev = QString::fromStdString(oko.AllatFaj(id).MegjelenitettNev());
+  const QString nev = Qs(oko.AllatFaj(id).MegjelenitettNev());
   for (int i = 0; i < Darab(); ++i) {
     TForm_Korfa& w = Ablak(i);
     // A window opened after the species was added already lists it.
     if (w.CmB_AllatFaj()->count() <= id) w.AllatFajHozzaadasa(nev);
   }
-}
-
-void TKorfaFormLista::Szovegek(QWidget& ablak, const TNyelviTabla& tabla) {
-  static_cast<TForm_Korfa&>(ablak).SzovegekAlkalmazasa(tabla);
 }
 
 }  // namespace zelvaris

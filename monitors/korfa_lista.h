@@ -5,16 +5,14 @@
 
 #include <cstdint>
 
+#include "app/ablak_lista.h"
 #include "monitors/form_korfa.h"
-#include "monitors/grafikon_ablak_lista.h"
 
 namespace zelvaris {
 
-class TKorfaFormLista : public TMonitorAblakLista {
+class TKorfaFormLista : public TAblakListaT<TForm_Korfa> {
  public:
   explicit TKorfaFormLista(TAlkalmazasKornyezet& kornyezet);
-
-  TForm_Korfa& Ablak(int i) const { return static_cast<TForm_Korfa&>(AblakAt(i)); }
 
   // A window on the current ecosystem whose chooser lists every animal
   // species in Id order, with none chosen.
@@ -24,9 +22,6 @@ class TKorfaFormLista : public TMonitorAblakLista {
   // A species registered after the windows opened joins every chooser. A
   // rename does not reach them: each keeps the name it was given.
   void AllatFajBejegyzes(int32_t id);
-
- protected:
-  void Szovegek(QWidget& ablak, const TNyelviTabla& tabla) override;
 };
 
 }  // namespace zelvaris

@@ -7,4 +7,10 @@
 // - form_tkp, form_ngy, form_goc: the map and magnifier windows and the
 //   seed-point dialog.
 // - form_oko, form_kijelzes, form_permetek: the ecosystem information, the
-//   display settings and the sprays windows.
+//   display settings and the sprays windows; jelzo_kovetes ties the flag
+//   lists of the last two to the species.
+// - form_grafikon, grafikon_lista, letszam_sor: the chart windows, their list
+//   and the population rows they read.
+// - form_korfa, korfa_lista: the age-pyramid windows and their list.
+// Every window subscribes itself to the application context and the species
+// hub in its constructor.

@@ -12,18 +12,20 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <stdexcept>
 
-#include "editors/faj_kozpont.h"
+#include "app/alkalmazas_kornyezet.h"
+#include "app/mentesi_nev.h"
 #include "editors/form_allat_teljes.h"
+#include "editors/form_uj_allat.h"
+#include "editors/form_uj_noveny.h"
 #include "editors/uj_faj.h"
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
 #include "localisation/program_helyek.h"
-#include "monitors/cella_vizsgalo.h"
-#include "monitors/form_goc.h"
 #include "monitors/form_grafikon.h"
-#include "monitors/form_korfa.h"
 #include "monitors/form_kijelzes.h"
+#include "monitors/form_korfa.h"
 #include "monitors/form_ngy.h"
 #include "monitors/form_oko.h"
 #include "monitors/form_permetek.h"
@@ -40,13 +42,11 @@
 #include "shell/ikonok.h"
 #include "shell/mag_dialogus.h"
 #include "shell/oldalhossz_dialogus.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
 namespace {
-
-QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 constexpr int kKepStart = 6;
 constexpr int kKepStop = 7;
@@ -107,24 +107,6 @@ const std::vector<TMenuLeiras>& EszkoztarLeirasok() {
   return eszkoztarak;
 }
 
-std::filesystem::path Utvonal(const QString& fajl) { return std::filesystem::path(fajl.toStdString()); }
-
-TSorozatFajta SorozatFajta(TFajFajta f) { return f == TFajFajta::Allat ? TSorozatFajta::Allat : TSorozatFajta::Noveny; }
-
-// The chart windows follow every species by kind and Id; the age pyramids
-// take the names of animal species registered later.
-void MonitorFeliratkozas(TFajKozpont& kozpont, TGrafikonFormLista& grafikonok, TKorfaFormLista& korfak,
-                         QObject* kontextus) {
-  QObject::connect(&kozpont, &TFajKozpont::Bejegyezve, kontextus, [&grafikonok, &korfak](TFajFajta f, int32_t id) {
-    grafikonok.FajBejegyzes(SorozatFajta(f), id);
-    if (f == TFajFajta::Allat) korfak.AllatFajBejegyzes(id);
-  });
-  QObject::connect(&kozpont, &TFajKozpont::Atnevezve, kontextus,
-                   [&grafikonok](TFajFajta f, int32_t id) { grafikonok.Atnevezes(SorozatFajta(f), id); });
-  QObject::connect(&kozpont, &TFajKozpont::Atszinezve, kontextus,
-                   [&grafikonok](TFajFajta f, int32_t id) { grafikonok.Atszinezes(SorozatFajta(f), id); });
-}
-
 }  // namespace
 
 TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
@@ -141,13 +123,14 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   MuveletekKotese();
   kornyezet_.Nyelv().SetFoAblak(this);
   SetAblakCim(kornyezet_.Nyelv().AblakCim());
+  kornyezet_.NyelvFeliratkozas(TNyelviSor::FoAblak, this, [this](const TNyelviTabla&) { StartStopFelirat(); });
 
   // The start-up steps, in order. The search table, the event guard and the
   // Start/Stop texts come with the application context.
   NyelvMenuEpites();
   kornyezet_.Veletlen().OrabolVetes();
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet);
-  QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
+  QDir::setCurrent(QUtvonal(kornyezet_.ProgramKonyvtar()));
   // Only the very first start follows the user's locale; the settings
   // decide from then on.
   if (kornyezet_.Helyek().ElsoInditas()) {
@@ -156,7 +139,7 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   }
   beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
   NyelvMenuJeloles();
-  connect(akciok_.get(), &TAkciok::Lefutott, this, &TForm_Fo::AllapotKijelzes);
+  connect(akciok_.get(), &TAkciok::Lefutott, &kornyezet_, &TAlkalmazasKornyezet::AllapotKozzetetele);
 }
 
 TForm_Fo::~TForm_Fo() { kornyezet_.Nyelv().SetFoAblak(nullptr); }
@@ -164,20 +147,13 @@ TForm_Fo::~TForm_Fo() { kornyezet_.Nyelv().SetFoAblak(nullptr); }
 int TForm_Fo::HalozatiMod() const { return modValto_ ? modValto_->HalozatiMod() : 0; }
 
 void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
+  const bool mind = ablakok.Kezelo && ablakok.Oko && ablakok.AllatTeljes && ablakok.Permetek &&
+                    ablakok.Kijelzes && ablakok.Tkp && ablakok.Ngy && ablakok.UjNoveny && ablakok.UjAllat &&
+                    ablakok.UjGrafikon && ablakok.Goc && ablakok.UjOkoszisztema && ablakok.Atmeretez &&
+                    ablakok.ClientMode && ablakok.Jelentkezesek;
+  if (!mind) throw std::invalid_argument("the main window needs every fixed window");
   ablakok_ = ablakok;
-  if (ablakok_.Kezelo != nullptr) {
-    TLepteto& lepteto = ablakok_.Kezelo->Lepteto();
-    lepteto.StartStop = [this] { StartStop(); };
-    lepteto.Frissites = [this] {
-      grafikonFormLista_.Leptet();
-      korfaFormLista_.Leptet();
-    };
-    lepteto.IdoKiirasa = [this](int32_t ido) {
-      if (ablakok_.Oko != nullptr) ablakok_.Oko->IdoKiirasa(ido);
-      AllapotKijelzes();
-    };
-    ablakok_.Kezelo->HibaMiattLeallitas = [this] { StartStop(); };
-  }
+  connect(ablakok_.Kezelo, &TForm_Kezelo::FutasValtozott, this, &TForm_Fo::FutasMutatasa);
   // HalozatiMod starts at 0 here; nothing listens before server mode.
   modValto_ = std::make_unique<TModValto>(
       TModElemek{(*akciok_)["Act_IndependentMode"], (*akciok_)["Act_ServerMode"], (*akciok_)["Act_ClientMode"],
@@ -186,11 +162,6 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
   akciok_->Muvelet("Act_IndependentMode", [this] { modValto_->FuggetlenMod(); });
   akciok_->Muvelet("Act_ServerMode", [this] { modValto_->SzerverMod(); });
   akciok_->Muvelet("Act_ClientMode", [this] { modValto_->KliensMod(); });
-  // Seed points placed with the right button draw too, outside any action.
-  if (ablakok_.Tkp != nullptr) {
-    connect(&ablakok_.Tkp->Rajzolo(), &TTerkepRajzolo::TerkepValtozott, this, [this] { AllapotKijelzes(); });
-  }
-  AllapotKijelzes();
 }
 
 // --- Layout -------------------------------------------------------------------
@@ -301,7 +272,7 @@ QMenu* TForm_Fo::Menu(std::string_view nev) const {
 }
 
 QString TForm_Fo::Konyvtar(std::string_view nev) const {
-  return QString::fromStdString(kornyezet_.Helyek().FajlKonyvtar(nev).string());
+  return QUtvonal(kornyezet_.Helyek().FajlKonyvtar(nev));
 }
 
 // --- Language -------------------------------------------------------------------
@@ -332,7 +303,21 @@ void TForm_Fo::SetTipp(std::string_view komponens, const std::string& szoveg) {
   a->setStatusTip(a->toolTip());
 }
 
-void TForm_Fo::SetAblakCim(const std::string& cim) { setWindowTitle(QString::fromStdString(cim)); }
+void TForm_Fo::SetAblakCim(const std::string& cim) { setWindowTitle(Qs(cim)); }
+
+// The caption of the state the run is in; before the controller exists
+// nothing runs.
+void TForm_Fo::StartStopFelirat() {
+  const TNyelvkezelo& nyelv = kornyezet_.Nyelv();
+  const bool fut = ablakok_.Kezelo != nullptr && ablakok_.Kezelo->Fut();
+  (*akciok_)["Act_StartStop"]->setText(Qs(fut ? nyelv.StopFelirat() : nyelv.StartFelirat()));
+}
+
+void TForm_Fo::FutasMutatasa(bool fut) {
+  StartStopFelirat();
+  akciok_->SetEngedelyezett("Act_Tovabb", !fut);
+  akciok_->SetKep("Act_StartStop", fut ? kKepStop : kKepStart);
+}
 
 // --- Closing ---------------------------------------------------------------------
 
@@ -363,14 +348,12 @@ void TForm_Fo::MuveletekKotese() {
     Vedett(kornyezet_.Modalis(), this, [this] { UjOkoszisztemaBeallitas(); });
   });
   akciok_->Muvelet("Act_UjAllatFaj", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] {
-      if (ablakok_.UjAllat != nullptr) UjAllatFajFelvetele(kornyezet_, *ablakok_.UjAllat, allatFormLista_, this);
-    });
+    Vedett(kornyezet_.Modalis(), this,
+           [this] { UjAllatFajFelvetele(kornyezet_, *ablakok_.UjAllat, allatFormLista_, this); });
   });
   akciok_->Muvelet("Act_UjNovenyFaj", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] {
-      if (ablakok_.UjNoveny != nullptr) UjNovenyFajFelvetele(kornyezet_, *ablakok_.UjNoveny, novenyFormLista_, this);
-    });
+    Vedett(kornyezet_.Modalis(), this,
+           [this] { UjNovenyFajFelvetele(kornyezet_, *ablakok_.UjNoveny, novenyFormLista_, this); });
   });
   Kot("Act_Alkalmaz", &TForm_Fo::Alkalmaz);
   Kot("Act_StartStop", &TForm_Fo::StartStop);
@@ -397,13 +380,13 @@ void TForm_Fo::MuveletekKotese() {
   egyszeru("Act_Tisztit", &TOkoszisztema::Tisztit);
   egyszeru("Act_Gyogyit", &TOkoszisztema::Gyogyit);
 
-  akciok_->Muvelet("Act_KezelotElorehoz", [this] { Elorehoz(ablakok_.Kezelo); });
-  akciok_->Muvelet("Act_KijelzotElorehoz", [this] { Elorehoz(ablakok_.Kijelzes); });
-  akciok_->Muvelet("Act_TerkepetElorehoz", [this] { Elorehoz(ablakok_.Tkp); });
-  akciok_->Muvelet("Act_NagyitotElorehoz", [this] { Elorehoz(ablakok_.Ngy); });
-  akciok_->Muvelet("Act_OszElorehoz", [this] { Elorehoz(ablakok_.Oko); });
-  akciok_->Muvelet("Act_PermetetElorehoz", [this] { Elorehoz(ablakok_.Permetek); });
-  akciok_->Muvelet("Act_AllatokTeljesetElorehoz", [this] { Elorehoz(ablakok_.AllatTeljes); });
+  akciok_->Muvelet("Act_KezelotElorehoz", [this] { Elorehoz(*ablakok_.Kezelo); });
+  akciok_->Muvelet("Act_KijelzotElorehoz", [this] { Elorehoz(*ablakok_.Kijelzes); });
+  akciok_->Muvelet("Act_TerkepetElorehoz", [this] { Elorehoz(*ablakok_.Tkp); });
+  akciok_->Muvelet("Act_NagyitotElorehoz", [this] { Elorehoz(*ablakok_.Ngy); });
+  akciok_->Muvelet("Act_OszElorehoz", [this] { Elorehoz(*ablakok_.Oko); });
+  akciok_->Muvelet("Act_PermetetElorehoz", [this] { Elorehoz(*ablakok_.Permetek); });
+  akciok_->Muvelet("Act_AllatokTeljesetElorehoz", [this] { Elorehoz(*ablakok_.AllatTeljes); });
   akciok_->Muvelet("Act_NovenyeketElorehoz", [this] { novenyFormLista_.MindetElorehoz(); });
   akciok_->Muvelet("Act_AllatokatElorehoz", [this] { allatFormLista_.MindetElorehoz(); });
   akciok_->Muvelet("Act_GrafikonokatElorehoz", [this] { grafikonFormLista_.MindetElorehoz(); });
@@ -417,7 +400,6 @@ void TForm_Fo::MuveletekKotese() {
   akciok_->Muvelet("Act_UjKorfaAblak", [this] {
     Vedett(kornyezet_.Modalis(), this, [this] { KorfaExportKotes(korfaFormLista_.UjAblak()); });
   });
-  MonitorFeliratkozas(TFajKozpont::Kozpont(kornyezet_), grafikonFormLista_, korfaFormLista_, this);
   // An editor on the last species of the kind; nothing without one.
   akciok_->Muvelet("Act_UjAllatfajAblak", [this] {
     Vedett(kornyezet_.Modalis(), this, [this] {
@@ -437,58 +419,31 @@ void TForm_Fo::MuveletekKotese() {
                    [this] { akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott); });
 }
 
-void TForm_Fo::Elorehoz(QWidget* ablak) {
-  if (ablak == nullptr) return;
-  ablak->show();
-  ablak->raise();
-  ablak->activateWindow();
+void TForm_Fo::Elorehoz(QWidget& ablak) {
+  ablak.show();
+  ablak.raise();
+  ablak.activateWindow();
 }
 
 void TForm_Fo::UjOkoszisztema() {
-  if (ablakok_.UjOkoszisztema == nullptr) return;
   TForm_UjOkoszisztema& d = *ablakok_.UjOkoszisztema;
   if (kornyezet_.Modalis().Dialogus(d) != QDialog::Accepted) return;
   UjOkoszisztemaBeallitas();
+  // Before the first build only L is recorded: nothing to announce yet.
   kornyezet_.Okoszisztema().Atmeretez(d.Ertek());
   AblakokFrissitese();
 }
 
+// The windows and lists that show the world empty themselves, and the run
+// stops, as they hear the replacement.
 void TForm_Fo::UjOkoszisztemaBeallitas(std::unique_ptr<TOkoszisztema> uj) {
-  allatFormLista_.Urites();
-  novenyFormLista_.Urites();
-  grafikonFormLista_.Urit();
-  korfaFormLista_.Urit();
-  if (ablakok_.Goc != nullptr) ablakok_.Goc->Urites();
-
-  kornyezet_.Nyelv().StartStopMegallitva();
-  akciok_->SetKep("Act_StartStop", kKepStart);
-  if (ablakok_.Kezelo != nullptr) ablakok_.Kezelo->Megallitas();
-
   kornyezet_.OkoszisztemaCsere(uj ? std::move(uj) : kornyezet_.UjOkoszisztema());
-  // A new world has its own time; the old one's would mislead.
-  if (ablakok_.Oko != nullptr) ablakok_.Oko->IdoKiirasa(kornyezet_.Okoszisztema().Ido);
-
   akciok_->AllapotBeallitasa(TEngedelyAllapot::NemBeallitott);
-  Elorehoz(ablakok_.Kezelo);
-  Elorehoz(ablakok_.Oko);
+  Elorehoz(*ablakok_.Kezelo);
+  Elorehoz(*ablakok_.Oko);
 }
 
-void TForm_Fo::AblakokFrissitese() {
-  const int32_t l = kornyezet_.Okoszisztema().L();
-  if (ablakok_.Oko != nullptr) ablakok_.Oko->OldalhosszKiirasa(l);
-  if (ablakok_.Atmeretez != nullptr) ablakok_.Atmeretez->SetErtek(l);
-  FajBejegyzes();
-  if (ablakok_.Kijelzes != nullptr) ablakok_.Kijelzes->SorrendBetoltes();
-}
-
-// Every plant species, then every animal species, in the windows' lists:
-// each registration reaches its subscribers through the push hub.
-void TForm_Fo::FajBejegyzes() {
-  TFajKozpont& kozpont = TFajKozpont::Kozpont(kornyezet_);
-  const TOkoszisztema& oko = kornyezet_.Okoszisztema();
-  for (int32_t i = 0; i < oko.NovenyFajokSzama(); ++i) kozpont.Bejegyzes(TFajFajta::Noveny, i);
-  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) kozpont.Bejegyzes(TFajFajta::Allat, i);
-}
+void TForm_Fo::AblakokFrissitese() { kornyezet_.VilagBemutatasa(); }
 
 // Later editors of a list open beside the one before, on the screen.
 void TForm_Fo::SzerkesztokElhelyezese() {
@@ -503,11 +458,9 @@ void TForm_Fo::SzerkesztokElhelyezese() {
 }
 
 void TForm_Fo::Alkalmaz() {
-  if (kornyezet_.Nyelv().Fut()) StartStop();
-  TOkoszisztema& oko = kornyezet_.Okoszisztema();
-  kezdoMag_ = kornyezet_.Veletlen().Mag();
-  const std::vector<THiany> hianyok = oko.Alkalmaz();
-  oko.Benepesit = true;
+  if (ablakok_.Kezelo->Fut()) StartStop();
+  const std::vector<THiany> hianyok = kornyezet_.Alkalmaz();
+  const TOkoszisztema& oko = kornyezet_.Okoszisztema();
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott);
   TerkepEsNagyitoMutatasa();
   if (hianyok.empty()) return;
@@ -524,16 +477,11 @@ void TForm_Fo::Alkalmaz() {
                               QStringLiteral("Zelvaris"), szoveg);
 }
 
+// The two windows have fitted themselves to the new grid.
 void TForm_Fo::TerkepEsNagyitoMutatasa() {
-  if (ablakok_.Tkp != nullptr) {
-    ablakok_.Tkp->TerkepMeretezes();
-    Elorehoz(ablakok_.Tkp);
-  }
-  if (ablakok_.Ngy != nullptr) {
-    ablakok_.Ngy->NagyitoMeretezes();
-    Elorehoz(ablakok_.Ngy);
-  }
-  if (terkepElhelyezve_ || ablakok_.Tkp == nullptr || ablakok_.Ngy == nullptr || ablakok_.Oko == nullptr) return;
+  Elorehoz(*ablakok_.Tkp);
+  Elorehoz(*ablakok_.Ngy);
+  if (terkepElhelyezve_) return;
   // The first time they appear, the map and the magnifier line up to the right
   // of the information window.
   terkepElhelyezve_ = true;
@@ -545,36 +493,22 @@ void TForm_Fo::TerkepEsNagyitoMutatasa() {
   ablakok_.Ngy->move(JobbraMellette(ablakok_.Tkp->frameGeometry(), ablakok_.Ngy->frameSize(), terulet, cimsor));
 }
 
-void TForm_Fo::StartStop() {
-  TForm_Kezelo* kezelo = ablakok_.Kezelo;
-  if (kornyezet_.Nyelv().StartStopValtas()) {
-    akciok_->SetEngedelyezett("Act_Tovabb", false);
-    if (kezelo != nullptr) kezelo->Inditas();
-    akciok_->SetKep("Act_StartStop", kKepStop);
-  } else {
-    if (kezelo != nullptr) kezelo->Megallitas();
-    akciok_->SetEngedelyezett("Act_Tovabb", true);
-    akciok_->SetKep("Act_StartStop", kKepStart);
-  }
-}
+void TForm_Fo::StartStop() { ablakok_.Kezelo->StartStop(); }
 
 void TForm_Fo::Tovabb() {
-  if (ablakok_.Kezelo == nullptr || kornyezet_.Nyelv().Fut()) return;
+  TForm_Kezelo& kezelo = *ablakok_.Kezelo;
+  if (kezelo.Fut()) return;
   akciok_->SetEngedelyezett("Act_Tovabb", false);
-  ablakok_.Kezelo->Lepteto().Tovabb(ablakok_.Kezelo->Ennyit());
+  kezelo.Lepteto().Tovabb(kezelo.Ennyit());
 }
 
 void TForm_Fo::DegPermetezes() { kornyezet_.Okoszisztema().DegPermetezes(); }
 void TForm_Fo::PerPermetezes() { kornyezet_.Okoszisztema().PerPermetezes(); }
 
 void TForm_Fo::Atmeretez() {
-  if (ablakok_.Atmeretez == nullptr) return;
   TForm_Atmeretez& d = *ablakok_.Atmeretez;
   if (kornyezet_.Modalis().Dialogus(d) != QDialog::Accepted) return;
-  TOkoszisztema& oko = kornyezet_.Okoszisztema();
-  oko.Atmeretez(d.Ertek());
-  if (ablakok_.Oko != nullptr) ablakok_.Oko->OldalhosszKiirasa(oko.L());
-  if (ablakok_.Tkp != nullptr) ablakok_.Tkp->TerkepMeretezes();
+  kornyezet_.Atmeretez(d.Ertek());
 }
 
 void TForm_Fo::Rajzolhat() {
@@ -613,11 +547,9 @@ void TForm_Fo::OkoPillMegnyitasa(const std::filesystem::path& fajl) {
   const uint32_t mag = kornyezet_.Veletlen().Mag();
   std::unique_ptr<TOkoszisztema> uj =
       OkoPillBetoltese(fajl, kornyezet_.Veletlen(), kornyezet_.Tabla());
-  kezdoMag_ = mag;
   UjOkoszisztemaBeallitas(std::move(uj));
   kornyezet_.Nyelv().SetCimElotag(fajl.filename().string() + " - ");
-  // The loaded world is built: what the apply action does after building.
-  kornyezet_.Okoszisztema().Benepesit = true;
+  kornyezet_.FelepitettVilag(mag);
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Beallitott);
   TerkepEsNagyitoMutatasa();
   AblakokFrissitese();
@@ -636,34 +568,16 @@ void TForm_Fo::OkoPillMegnyitas() {
   OkoPillMegnyitasa(Utvonal(fajl));
 }
 
-// The name to save under, with its extension; empty when the user cancelled
-// or declined to replace a file the added extension would overwrite.
-std::filesystem::path TForm_Fo::MentesiNev(const QString& cim, std::string_view konyvtar,
-                                           const QString& szuro, std::string_view kiterjesztes) {
-  const QString valasztott = kornyezet_.Modalis().FajlMentes(this, cim, Konyvtar(konyvtar), szuro);
-  if (valasztott.isEmpty()) return {};
-  const std::filesystem::path nev = Utvonal(valasztott);
-  if (PontosKiterjesztes(nev, kiterjesztes)) return nev;
-  std::filesystem::path teljes = nev;
-  teljes += std::string(kiterjesztes);
-  std::error_code hiba;
-  if (std::filesystem::exists(teljes, hiba) &&
-      !kornyezet_.Modalis().IgenNem(this, cim,
-                                    QStringLiteral("%1 már létezik. Felülírja?")
-                                        .arg(QString::fromStdString(teljes.filename().string())))) {
-    return {};
-  }
-  return teljes;
-}
-
 void TForm_Fo::OkoCfgMentes() {
-  const auto fajl = MentesiNev(kMentesCim, "okocfg", kOkoCfgSzuro, kOkoCfgKiterjesztes);
+  const auto fajl =
+      MentesiNev(kornyezet_.Modalis(), this, kMentesCim, Konyvtar("okocfg"), kOkoCfgSzuro, kOkoCfgKiterjesztes);
   if (fajl.empty()) return;
   OkoCfgMentese(kornyezet_.Okoszisztema(), fajl);
 }
 
 void TForm_Fo::OkoPillMentes() {
-  const auto fajl = MentesiNev(kMentesCim, "okopill", kOkoPillSzuro, kOkoPillKiterjesztes);
+  const auto fajl =
+      MentesiNev(kornyezet_.Modalis(), this, kMentesCim, Konyvtar("okopill"), kOkoPillSzuro, kOkoPillKiterjesztes);
   if (fajl.empty()) return;
   OkoPillMentese(kornyezet_.Okoszisztema(), fajl);
 }
@@ -674,18 +588,9 @@ void TForm_Fo::OkoPillMentes() {
 
 namespace zelvaris {
 
-void TForm_Fo::MagBeallitasa(uint32_t mag) {
-  kornyezet_.Veletlen().MagBeallitasa(mag);
-  AllapotKijelzes();
-}
+void TForm_Fo::MagBeallitasa(uint32_t mag) { kornyezet_.MagBeallitasa(mag); }
 
-void TForm_Fo::AllapotKijelzes() {
-  if (ablakok_.Oko != nullptr) {
-    ablakok_.Oko->MagKiirasa(kornyezet_.Veletlen().Mag());
-    ablakok_.Oko->KezdoMagKiirasa(kezdoMag_);
-  }
-  if (ablakok_.Ngy != nullptr) ablakok_.Ngy->Vizsgalo().Frissites();
-}
+std::optional<uint32_t> TForm_Fo::KezdoMag() const { return kornyezet_.KezdoMag(); }
 
 void TForm_Fo::MagBeallitas() {
   TForm_Mag d(this);
@@ -703,7 +608,6 @@ void TForm_Fo::MagBeallitas() {
 }
 
 void TForm_Fo::TerkepPngMentes() {
-  if (ablakok_.Tkp == nullptr) return;
   KepMentesePngBe(kornyezet_, this, [this] { return ablakok_.Tkp->Rajzolo().TerkepKep(); });
 }
 

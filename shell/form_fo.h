@@ -4,7 +4,8 @@
 // actions and the window lists, runs the start-up steps when it is created
 // and writes the settings when it closes. Every other window is a top-level
 // window of its own, created after this one and handed over with
-// AblakokBeallitasa.
+// AblakokBeallitasa; the windows follow the application context themselves,
+// so the actions here only run operations and bring windows forward.
 
 #include <QMainWindow>
 #include <filesystem>
@@ -15,7 +16,6 @@
 #include <vector>
 
 #include "core/okoszisztema.h"
-#include "editors/ablak_lista.h"
 #include "editors/faj_form_lista.h"
 #include "localisation/beallitasok.h"
 #include "localisation/fo_ablak_szovegek.h"
@@ -54,7 +54,8 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   Q_OBJECT
 
  public:
-  // Windows 2 to 16 of the start-up order; none is owned here.
+  // Windows 2 to 16 of the start-up order; none is owned here, every one
+  // is there once they are handed over.
   struct TAblakok {
     TForm_Kezelo* Kezelo = nullptr;
     TForm_Oko* Oko = nullptr;
@@ -78,6 +79,7 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   explicit TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo = nullptr);
   ~TForm_Fo() override;
 
+  // Throws std::invalid_argument when a window is missing.
   void AblakokBeallitasa(const TAblakok& ablakok);
   const TAblakok& Ablakok() const { return ablakok_; }
 
@@ -102,23 +104,21 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   void OkoCfgMegnyitasa(const std::filesystem::path& fajl);
   void OkoPillMegnyitasa(const std::filesystem::path& fajl);
 
-  // Replaces the ecosystem by `uj` (a fresh one when null) and resets every
-  // window that shows it.
+  // Replaces the ecosystem by `uj` (a fresh one when null); every window that
+  // shows it starts over.
   void UjOkoszisztemaBeallitas(std::unique_ptr<TOkoszisztema> uj = nullptr);
+  // The new or loaded world enters the windows.
   void AblakokFrissitese();
 
   // The initial directory of the file dialogs of one kind ("okocfg").
   QString Konyvtar(std::string_view nev) const;
 
-  // Sets the random generator's state and shows it ("Mag beállítása...",
-  // the --seed argument).
+  // Sets the random generator's state ("Mag beállítása...", the --seed
+  // argument).
   void MagBeallitasa(uint32_t mag);
   // The generator's state when the last build (Alkalmaz, a snapshot load)
   // began; nothing before the first.
-  std::optional<uint32_t> KezdoMag() const { return kezdoMag_; }
-  // Refreshes what shows the world's state after a tick or an action: the
-  // seeds and the cell inspector.
-  void AllapotKijelzes();
+  std::optional<uint32_t> KezdoMag() const;
 
   // TFoAblakSzovegek
   std::string Felirat(std::string_view komponens) const override;
@@ -142,10 +142,12 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   void NyelvMenuJeloles();
   void MuveletekKotese();
   void Kot(std::string_view akcio, void (TForm_Fo::*muvelet)());
-  void Elorehoz(QWidget* ablak);
-  void FajBejegyzes();
+  void Elorehoz(QWidget& ablak);
   void SzerkesztokElhelyezese();
   void TerkepEsNagyitoMutatasa();
+  // Act_StartStop and Act_Tovabb show whether the world runs.
+  void FutasMutatasa(bool fut);
+  void StartStopFelirat();
 
   // The operations of the actions.
   void UjOkoszisztema();
@@ -164,8 +166,6 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   void TerkepPngMentes();
   void GrafikonExportKotes(TForm_Grafikon& ablak);
   void KorfaExportKotes(TForm_Korfa& ablak);
-  std::filesystem::path MentesiNev(const QString& cim, std::string_view konyvtar,
-                                   const QString& szuro, std::string_view kiterjesztes);
 
   TAlkalmazasKornyezet& kornyezet_;
   TBeallitasok beallitasok_;
@@ -184,7 +184,6 @@ class TForm_Fo : public QMainWindow, public TFoAblakSzovegek {
   std::unique_ptr<TModValto> modValto_;
   bool terkepElhelyezve_ = false;
   bool bezarva_ = false;
-  std::optional<uint32_t> kezdoMag_;
 };
 
 }  // namespace zelvaris

@@ -8,10 +8,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
 #include "shell/hibakezeles.h"
-#include "widgets/alkalmazas_kornyezet.h"
 #include "widgets/pnx_timer.h"
+#include "widgets/qszoveg.h"
 #include "widgets/spin_mezo.h"
 
 namespace zelvaris {
@@ -94,12 +95,18 @@ TForm_Kezelo::TForm_Kezelo(TAlkalmazasKornyezet& kornyezet, const TAkcioKotes& a
   reteg->addWidget(timer_);
   reteg->addLayout(gombok, 1);
   resize(300, 250);
+
+  lepteto_.Frissites = [this] { kornyezet_.LepesKozzetetele(); };
+  lepteto_.StartStop = [this] { StartStop(); };
+  lepteto_.IdoKiirasa = [this](int32_t) { kornyezet_.IdoKozzetetele(); };
+  connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TForm_Kezelo::Megallitas);
+  kornyezet_.SzovegekKovetese(TNyelviSor::Kezelo, *this);
 }
 
 void TForm_Kezelo::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
-  setWindowTitle(QString::fromStdString(tabla.Szoveg("ccForm_Kezelo")));
-  timer_->SetCaption(QString::fromStdString(tabla.Szoveg("ccPnx_Timer1")));
-  lblIdo_->setText(QString::fromStdString(tabla.Szoveg("ccLbl_Ido")));
+  setWindowTitle(Qs(tabla.Szoveg("ccForm_Kezelo")));
+  timer_->SetCaption(Qs(tabla.Szoveg("ccPnx_Timer1")));
+  lblIdo_->setText(Qs(tabla.Szoveg("ccLbl_Ido")));
   // Longer texts of another language must not be cut off.
   resize(size().expandedTo(sizeHint()));
 }
@@ -108,15 +115,33 @@ int32_t TForm_Kezelo::Ennyit() const {
   return static_cast<int32_t>(std::clamp<int64_t>(ennyit_->Ertek(), kEnnyitMin, kEnnyitMax));
 }
 
-void TForm_Kezelo::Inditas() { timer_->SetTimerEnabled(true); }
-void TForm_Kezelo::Megallitas() { timer_->SetTimerEnabled(false); }
 bool TForm_Kezelo::Fut() const { return timer_->TimerEnabled(); }
+
+void TForm_Kezelo::Inditas() {
+  if (Fut()) return;
+  timer_->SetTimerEnabled(true);
+  emit FutasValtozott(true);
+}
+
+void TForm_Kezelo::Megallitas() {
+  if (!Fut()) return;
+  timer_->SetTimerEnabled(false);
+  emit FutasValtozott(false);
+}
+
+void TForm_Kezelo::StartStop() {
+  if (Fut()) {
+    Megallitas();
+  } else {
+    Inditas();
+  }
+}
 
 void TForm_Kezelo::Tikk() {
   try {
     lepteto_.Tikk(kornyezet_.Okoszisztema());
   } catch (...) {
-    if (Fut() && HibaMiattLeallitas) HibaMiattLeallitas();
+    Megallitas();
     HibaMegjelenitese(kornyezet_.Modalis(), this, std::current_exception());
   }
 }

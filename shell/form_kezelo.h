@@ -1,7 +1,9 @@
 #pragma once
 // The controller "Kezelő": the slowable timer whose every tick is one step
 // of the world, the buttons bound to the main window's actions, the
-// "Rajzolhat" switch and the number of steps "Tovább" runs.
+// "Rajzolhat" switch and the number of steps "Tovább" runs. Whether the
+// world runs is kept here alone; whoever shows it hears every change. A
+// replaced world stops the run.
 
 #include <QWidget>
 #include <cstdint>
@@ -37,21 +39,24 @@ class TForm_Kezelo : public QWidget {
 
   void SzovegekAlkalmazasa(const TNyelviTabla& tabla);
 
-  // The step driver; the main window sets its callbacks.
+  // The step driver; its ticks are this window's timer ticks.
   TLepteto& Lepteto() { return lepteto_; }
   TPnx_Timer& Timer() const { return *timer_; }
   // SpE_Ennyit within its bounds, even while it holds what the user typed.
   int32_t Ennyit() const;
 
+  bool Fut() const;
   void Inditas();
   void Megallitas();
-  bool Fut() const;
+  // "Start"/"Stop": a stopped run starts, a running one stops.
+  void StartStop();
 
   // One tick of the timer: one step and what follows it. An error stops the
   // run first, so that the message is not repeated on every tick.
   void Tikk();
-  // Called on an error inside a tick while the timer runs.
-  std::function<void()> HibaMiattLeallitas;
+
+ signals:
+  void FutasValtozott(bool fut);
 
  private:
   TAlkalmazasKornyezet& kornyezet_;

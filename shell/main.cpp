@@ -9,6 +9,7 @@
 #include "shell/hibakezeles.h"
 #include "shell/inditasi_argumentumok.h"
 #include "shell/program.h"
+#include "widgets/qszoveg.h"
 
 int main(int argc, char** argv) {
   zelvaris::TZelvarisAlkalmazas app(argc, argv);
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
   const QString fajl =
       argumentumok.Fajl.isEmpty() ? QString() : QFileInfo(argumentumok.Fajl).absoluteFilePath();
 
-  zelvaris::TProgram program(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+  zelvaris::TProgram program(zelvaris::Utvonal(QCoreApplication::applicationDirPath()));
   zelvaris::TForm_Fo& fo = program.Fo();
   app.SetHibakezelo([&program, &fo](std::exception_ptr hiba) {
     zelvaris::HibaMegjelenitese(program.Kornyezet().Modalis(), &fo, hiba);
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
   if (argumentumok.Mag) fo.MagBeallitasa(*argumentumok.Mag);
   if (!fajl.isEmpty()) {
     zelvaris::Vedett(program.Kornyezet().Modalis(), &fo,
-                     [&] { fo.FajlMegnyitasa(std::filesystem::path(fajl.toStdString())); });
+                     [&] { fo.FajlMegnyitasa(zelvaris::Utvonal(fajl)); });
   }
   const int eredmeny = app.exec();
   app.SetHibakezelo(nullptr);

@@ -1,7 +1,8 @@
 #pragma once
 // The dialog that asks for a side length: a label, one number field from 50
 // to 2,000,000,000 (initially 300, step 100), OK and "Mégsem". The new
-// ecosystem dialog and the resize dialog differ only in their names and texts.
+// ecosystem dialog and the resize dialog differ only in their names and texts;
+// the resize dialog follows the world's side length.
 
 #include <QDialog>
 #include <cstdint>
@@ -13,8 +14,10 @@ class QPushButton;
 
 namespace zelvaris {
 
+class TAlkalmazasKornyezet;
 class TNyelviTabla;
 class TSpinMezo;
+enum class TNyelviSor;
 
 class TOldalhosszDialogus : public QDialog {
   Q_OBJECT
@@ -35,8 +38,9 @@ class TOldalhosszDialogus : public QDialog {
  protected:
   // `elotag`: language-key prefix ("cq"); `urlap`, `cimke`, `mezo`: the names
   // of the window, its label and its field.
-  TOldalhosszDialogus(std::string_view elotag, std::string_view urlap, std::string_view cimke,
-                      std::string_view mezo, QWidget* szulo);
+  TOldalhosszDialogus(TAlkalmazasKornyezet& kornyezet, TNyelviSor nyelviSor, std::string_view elotag,
+                      std::string_view urlap, std::string_view cimke, std::string_view mezo,
+                      QWidget* szulo);
 
  private:
   std::string elotag_;
@@ -52,8 +56,7 @@ class TForm_UjOkoszisztema : public TOldalhosszDialogus {
   Q_OBJECT
 
  public:
-  explicit TForm_UjOkoszisztema(QWidget* szulo = nullptr)
-      : TOldalhosszDialogus("cq", "Form_UjOkoszisztema", "Lbl_UjOko", "SpE_L", szulo) {}
+  explicit TForm_UjOkoszisztema(TAlkalmazasKornyezet& kornyezet, QWidget* szulo = nullptr);
 };
 
 // "Átméretezés": the new side length of the current world.
@@ -61,8 +64,7 @@ class TForm_Atmeretez : public TOldalhosszDialogus {
   Q_OBJECT
 
  public:
-  explicit TForm_Atmeretez(QWidget* szulo = nullptr)
-      : TOldalhosszDialogus("cs", "Form_Atmeretez", "Lbl_L", "SpE_UjL", szulo) {}
+  explicit TForm_Atmeretez(TAlkalmazasKornyezet& kornyezet, QWidget* szulo = nullptr);
 };
 
 }  // namespace zelvaris

@@ -1,15 +1,16 @@
 #pragma once
 // The whole window program: the application context and the sixteen fixed
 // windows, created in their start-up order. The main window comes first and
-// runs the start-up steps; every other window starts hidden, takes the
-// loaded texts and registers for later language changes.
+// runs the start-up steps; every other window starts hidden and, as it is
+// made, subscribes itself to the context: the loaded texts and every later
+// language, the species, the world.
 
 #include <QObject>
 #include <filesystem>
 #include <memory>
 
+#include "app/alkalmazas_kornyezet.h"
 #include "shell/form_fo.h"
-#include "widgets/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 

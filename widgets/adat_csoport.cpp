@@ -3,19 +3,12 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include "core/letszam_forras.h"
 
 #include "grafikon_panel.h"
 #include "pnx_grafikon.h"
 #include "szam_szoveg.h"
 
 namespace zelvaris {
-
-TAdatForras LetszamSor(const TLetszamForras& forras, int32_t sor) {
-  const TLetszamForras* f = &forras;
-  return {[f, sor](int64_t i) { return f->Ertek(sor, static_cast<int32_t>(i)); },
-          [f, sor]() -> int64_t { return sor < f->Sorokszama() ? f->Hossz() : 0; }};
-}
 
 namespace {
 constexpr int SorTavolsag = 36;

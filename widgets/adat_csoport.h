@@ -15,7 +15,6 @@ class QWidget;
 
 namespace zelvaris {
 
-class TLetszamForras;
 class TPnx_Grafikon;
 
 // How a series reads its values: the value at an index and the number of
@@ -24,9 +23,6 @@ struct TAdatForras {
   std::function<float(int64_t)> Ertek;
   std::function<int64_t()> Hossz;
 };
-
-// Row `sor` of a population source, read through the source itself.
-TAdatForras LetszamSor(const TLetszamForras& forras, int32_t sor);
 
 class TAdatCsoport {
  public:

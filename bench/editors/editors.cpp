@@ -22,7 +22,7 @@
 #include "monitors/form_kijelzes.h"
 #include "monitors/form_permetek.h"
 #include "shell/program.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 using namespace zelvaris;
 

@@ -25,7 +25,7 @@
 #include "monitors/form_ngy.h"
 #include "monitors/form_tkp.h"
 #include "persistence/konfiguracio.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/kepkocka.h"
 
 #include "bench/proba_vilag.h"

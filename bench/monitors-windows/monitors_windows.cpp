@@ -28,7 +28,7 @@
 #include "monitors/korfa_lista.h"
 #include "monitors/korfa_vaszon.h"
 #include "persistence/konfiguracio.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/pnx_grafikon.h"
 
 using namespace zelvaris;

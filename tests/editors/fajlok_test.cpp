@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "editors/goc_kotes.h"
 #include "monitors/form_goc.h"
 #include "persistence/pillanatkep.h"
 #include "szerkeszto_teszt.h"
@@ -73,7 +72,6 @@ class TFajlokTeszt : public QObject {
   void MentesEsBetoltesMasikFajba() {
     TKornyezet k;
     TForm_Goc goc(k.K);
-    GocFeliratkozas(k.Kozpont(), goc);
     TAllatFaj& forras = k.Oko().UjAllatFaj("Nyúl");
     TAllatFaj& cel = k.Oko().UjAllatFaj("Róka");
     k.Kozpont().Bejegyzes(TFajFajta::Allat, 0);

@@ -10,7 +10,6 @@
 
 #include "tests/teszt_rajzolo.h"
 #include "editors/csukhato_doboz.h"
-#include "editors/goc_kotes.h"
 #include "monitors/form_goc.h"
 #include "szerkeszto_teszt.h"
 #include "widgets/qszin.h"
@@ -98,7 +97,6 @@ class TNezetekTeszt : public QObject {
   void AzonosNevuFajok() {
     TKornyezet k;
     TForm_Goc goc(k.K);
-    GocFeliratkozas(k.Kozpont(), goc);
     k.Oko().UjAllatFaj("Fű");
     k.Oko().UjNovenyFaj("Fű");
     k.Kozpont().Bejegyzes(TFajFajta::Noveny, 0);

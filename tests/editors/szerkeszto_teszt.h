@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "editors/faj_form_lista.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/szerkeszto_spin.h"
 #include "tests/teszt_modalis.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris::teszt {
 
@@ -29,7 +29,7 @@ struct TKornyezet {
   TNovenyFormLista Novenyek{K};
 
   TOkoszisztema& Oko() { return K.Okoszisztema(); }
-  TFajKozpont& Kozpont() { return TFajKozpont::Kozpont(K); }
+  TFajKozpont& Kozpont() { return K.Kozpont(); }
   std::filesystem::path Ut(const char* nev) const {
     return std::filesystem::path(Konyvtar.path().toStdString()) / nev;
   }

@@ -1,7 +1,7 @@
 #pragma once
 // What the new-species and all-animals tests share: every window that lists
-// species, tied to the push hub in the program's order, a modal interface
-// that answers the name dialogs, and a recording drawing sink.
+// species (each follows the push hub by itself), a modal interface that
+// answers the name dialogs, and a recording drawing sink.
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,14 +17,12 @@
 #include <vector>
 
 #include "editors/faj_form_lista.h"
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 #include "editors/form_allat_teljes.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
-#include "editors/goc_kotes.h"
 #include "editors/szerkeszto_spin.h"
 #include "editors/uj_faj.h"
-#include "editors/uj_faj_kotesek.h"
 #include "monitors/form_goc.h"
 #include "monitors/form_kijelzes.h"
 #include "monitors/form_permetek.h"
@@ -56,27 +54,23 @@ struct TAblakok {
   TAlkalmazasKornyezet K{std::filesystem::path(Konyvtar.path().toStdString()), &Modalis};
   TAllatFormLista Allatok{K};
   TNovenyFormLista Novenyek{K};
-  // Created in the program's order, so that registration reaches them so.
   TForm_Allat_Teljes Teljes{K};
   TForm_Goc Goc{K};
   QAction Deg;
   QAction Per;
   TForm_Permetek Permetek{K, &Deg, &Per};
   TForm_Kijelzes Kijelzes{K};
-  TForm_UjAllat UjAllatDialogus;
-  TForm_UjNoveny UjNovenyDialogus;
+  TForm_UjAllat UjAllatDialogus{K};
+  TForm_UjNoveny UjNovenyDialogus{K};
   TMemoriaLekerdezes Memoria;
 
   TAblakok() {
     // The name dialogs' questions are answered No.
     Modalis.IgenValasz = false;
-    GocFeliratkozas(Kozpont(), Goc);
-    PermetekFeliratkozas(Kozpont(), Permetek);
-    KijelzesFeliratkozas(Kozpont(), Kijelzes);
   }
 
   TOkoszisztema& Oko() { return K.Okoszisztema(); }
-  TFajKozpont& Kozpont() { return TFajKozpont::Kozpont(K); }
+  TFajKozpont& Kozpont() { return K.Kozpont(); }
 
   std::optional<int32_t> UjAllat(const QString& nev) {
     Modalis.Dialogusok.push_back(NevvelOk(nev));

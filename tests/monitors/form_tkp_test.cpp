@@ -55,12 +55,8 @@ struct TAblakok {
     oko->UjNovenyFaj("fű");
     oko->UjAllatFaj("nyúl").SetSzin(Rgb(255, 0, 0));
     oko->UjAllatFaj("róka");
-    goc.Urites();
-    for (int32_t i = 0; i < oko->NovenyFajokSzama(); ++i)
-      goc.NovenyFajHozzaadasa(QString::fromStdString(oko->NovenyFaj(i).MegjelenitettNev()));
-    for (int32_t i = 0; i < oko->AllatFajokSzama(); ++i)
-      goc.AllatFajHozzaadasa(QString::fromStdString(oko->AllatFaj(i).MegjelenitettNev()));
     kornyezet.OkoszisztemaCsere(std::move(oko));
+    kornyezet.VilagBemutatasa();
     Oko().Alkalmaz();
   }
   TOkoszisztema& Oko() { return kornyezet.Okoszisztema(); }

@@ -1,7 +1,8 @@
 // Chart windows: series order and keys, the first step, placement, hidden
 // windows, opening on a running world, species added, renamed and recoloured
-// by kind and Id, catching up without reading past the sources, languages,
-// and replacing the ecosystem under open windows.
+// by kind and Id, catching up without reading past the sources, a source row
+// read after it moved, languages, and replacing the ecosystem under open
+// windows.
 #include <QApplication>
 #include <QCheckBox>
 #include <QTest>
@@ -10,7 +11,8 @@
 #include "monitors/form_korfa.h"
 #include "monitors/grafikon_lista.h"
 #include "monitors/korfa_lista.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "monitors/letszam_sor.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/grafikon_geometria.h"
 #include "widgets/pnx_grafikon.h"
 #include "widgets/qszin.h"
@@ -255,6 +257,21 @@ class GrafikonAblakTeszt : public QObject {
     QCOMPARE(w.Grafikon().ChB_Kezelo()->text(), QStringLiteral("Panel"));
     // The title label follows the language; the Caption property keeps its value.
     QCOMPARE(w.Grafikon().Caption(), QStringLiteral("Populáció grafikon"));
+  }
+
+  void letszamForrasSoraMozgasUtanIs() {
+    TLetszamForras f;
+    f.SorokBeallitasa(1);
+    TPnx_Grafikon g;
+    auto& cs = g.UjAdatCsoport(LetszamSor(f, 0));
+    for (int i = 0; i < 1500; ++i) {
+      f.HosszBeallitasa(f.Hossz() + 1);
+      f.ErtekBeallitasa(0, f.Hossz() - 1, float(i));
+      // A second species appears midway: rows move, the series still reads row 0.
+      if (i == 700) f.SorokBeallitasa(2);
+      g.Leptet();
+    }
+    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("1499"));
   }
 
   void okoszisztemaCsereNyitottAblakokkal() {

@@ -11,7 +11,7 @@
 
 #include "monitors/korfa_lista.h"
 #include "monitors/korfa_vaszon.h"
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 #include "widgets/qszin.h"
 #include "widgets/spin_mezo.h"
 

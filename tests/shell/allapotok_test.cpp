@@ -1,13 +1,20 @@
 // The enabling states as a user meets them: what can be used before any
 // ecosystem, after "Új ökoszisztéma" and after "Alkalmaz".
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QToolBar>
+#include <memory>
 
+#include "monitors/form_goc.h"
+#include "monitors/form_kijelzes.h"
 #include "monitors/form_ngy.h"
 #include "monitors/form_oko.h"
+#include "monitors/form_permetek.h"
 #include "monitors/form_tkp.h"
 #include "shell/form_kezelo.h"
 #include "shell/oldalhossz_dialogus.h"
@@ -159,6 +166,35 @@ class TAllapotokTeszt : public QObject {
     QVERIFY(!p.Fo().findChild<QWidget*>("Mem_Server")->isVisibleTo(&p.Fo()));
     QCOMPARE(p.Akcio("Act_Sugo")->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(p.Akcio("Act_IndependentMode")->isChecked());
+  }
+
+  // A new world empties each species check list of the fixed windows once,
+  // whoever hears of it.
+  void UjVilagEgyszerUrit() {
+    TTesztProgram p;
+    p.UjOkoszisztema(60);
+    p.Oko().UjNovenyFaj("Fű");
+    p.Oko().UjAllatFaj("Nyúl");
+    p.Fo().AblakokFrissitese();
+    const auto& a = p.Program().Ablakok();
+    std::vector<QAbstractItemModel*> listak;
+    for (QWidget* w : {static_cast<QWidget*>(a.Permetek), static_cast<QWidget*>(a.Kijelzes)}) {
+      for (QListWidget* l : w->findChildren<QListWidget*>()) {
+        if (l->objectName().startsWith(QStringLiteral("ChListB_"))) listak.push_back(l->model());
+      }
+    }
+    QCOMPARE(listak.size(), size_t{8});
+    std::vector<std::unique_ptr<QSignalSpy>> uritesek;
+    for (QAbstractItemModel* m : listak) {
+      uritesek.push_back(std::make_unique<QSignalSpy>(m, &QAbstractItemModel::modelReset));
+    }
+    p.UjOkoszisztema(70);
+    for (size_t i = 0; i < uritesek.size(); ++i) {
+      const QString uzenet = QStringLiteral("list %1 emptied %2 times").arg(i).arg(uritesek[i]->count());
+      QVERIFY2(uritesek[i]->count() == 1, qPrintable(uzenet));
+      QCOMPARE(listak[i]->rowCount(), 0);
+    }
+    for (QComboBox* c : a.Goc->findChildren<QComboBox*>()) QCOMPARE(c->count(), 0);
   }
 };
 

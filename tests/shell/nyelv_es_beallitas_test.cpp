@@ -92,6 +92,33 @@ class TNyelvEsBeallitasTeszt : public QObject {
     QCOMPARE(p.Akcio("Act_StartStop")->text(), QStringLiteral("Go"));
   }
 
+  // Whether the world runs is the controller's, not the caption's: a file
+  // lacking the Stop text keeps the old one, and two equal texts do not make
+  // a running world look stopped.
+  void StartStopSzovegekEsAFutas() {
+    TTesztProgram p([](const std::filesystem::path& k) {
+      FajlIras(k / "languages" / "Csak1.lng", "[ACTIONS]\nc1Act_StartStop=Begin\n");
+      FajlIras(k / "languages" / "Egyforma.lng",
+               "[ACTIONS]\nc1Act_StartStop=Start/Stop\nc2Act_StartStop=Start/Stop\n");
+    });
+    TForm_Kezelo& kezelo = *p.Program().Ablakok().Kezelo;
+    p.UjOkoszisztema(60);
+    p.Futtat("Act_Alkalmaz");
+    QAction* ss = p.Akcio("Act_StartStop");
+    p.Kornyezet().Nyelv().NyelvBetoltese("Csak1.lng");
+    QCOMPARE(ss->text(), QStringLiteral("Begin"));
+    p.Futtat("Act_StartStop");
+    QCOMPARE(ss->text(), QStringLiteral("Stop"));
+    p.Kornyezet().Nyelv().NyelvBetoltese("Egyforma.lng");
+    QVERIFY(kezelo.Fut());
+    p.Futtat("Act_StartStop");
+    QVERIFY(!kezelo.Fut());
+    QVERIFY(p.Latszik("Act_Tovabb"));
+    p.Futtat("Act_StartStop");
+    QVERIFY(kezelo.Fut());
+    QVERIFY(!p.Latszik("Act_Tovabb"));
+  }
+
   // The language named in the settings comes up before the other windows,
   // which take it when they are created.
   void BeallitasbolIndul() {

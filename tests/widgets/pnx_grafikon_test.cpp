@@ -11,7 +11,6 @@
 #include <cmath>
 #include <deque>
 
-#include "core/letszam_forras.h"
 #include "widgets/grafikon_geometria.h"
 #include "widgets/grafikon_panel.h"
 #include "widgets/pnx_grafikon.h"
@@ -526,21 +525,6 @@ class PnxGrafikonTest : public QObject {
     QCOMPARE(g.Panel()->Btn_AktualisKeres->text(), QStringLiteral("Browse"));
     g.SetAktualis(false);
     QCOMPARE(g.Panel()->Btn_AktualisKeres->text(), QStringLiteral("Current"));
-  }
-
-  void LetszamForrasSoraMozgasUtanIs() {
-    TLetszamForras f;
-    f.SorokBeallitasa(1);
-    TPnx_Grafikon g;
-    auto& cs = g.UjAdatCsoport(LetszamSor(f, 0));
-    for (int i = 0; i < 1500; ++i) {
-      f.HosszBeallitasa(f.Hossz() + 1);
-      f.ErtekBeallitasa(0, f.Hossz() - 1, float(i));
-      // A second species appears midway: rows move, the series still reads row 0.
-      if (i == 700) f.SorokBeallitasa(2);
-      g.Leptet();
-    }
-    QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("1499"));
   }
 
   // Not a check: a picture to look at (sine and noise), written beside the test.

@@ -7,25 +7,39 @@
 // a view that writes its controls in a handler runs no change handler of its
 // own.
 //
-// One hub belongs to each application context (it is the context's child and
-// goes with it); Kozpont() finds or makes it.
+// One hub belongs to each application context, made with it.
 
 #include <QColor>
 #include <QObject>
 #include <cstdint>
+#include <functional>
 
-#include "editors/faj_mezok.h"
+#include "app/faj_mezok.h"
+#include "app/rendezett_jelzes.h"
 
 namespace zelvaris {
 
 class TAlkalmazasKornyezet;
 class TElolenyFaj;
 
+// Where a view stands when a species is registered: views hear it in this
+// order, whatever order their windows were made in. The full push of the new
+// species' fields comes between the species lists and the chart series.
+enum class TBejegyzesiSor {
+  Szerkesztok,  // the species editors' choosers
+  Panelek,      // a panel per animal species
+  Valasztok,    // the seed-point dialog's choosers
+  Permetek,     // the sprays window's lists
+  Kijelzes,     // the display settings' lists and orders
+  Grafikonok,   // a series in every chart
+  Korfak,       // the age pyramids' choosers
+};
+
 class TFajKozpont : public QObject {
   Q_OBJECT
 
  public:
-  static TFajKozpont& Kozpont(TAlkalmazasKornyezet& kornyezet);
+  explicit TFajKozpont(TAlkalmazasKornyezet& kornyezet);
 
   TAlkalmazasKornyezet& Kornyezet() const { return kornyezet_; }
   // The species of that kind and Id in the current ecosystem.
@@ -40,8 +54,12 @@ class TFajKozpont : public QObject {
   void JelzoMindenFajra(TFajFajta fajta, TFajMezo jelzo);
   // Every field, the name and the colour (after a species-file load).
   void Frissites(TFajFajta fajta, int32_t id);
-  // A species enters every list that shows its kind, then a full push.
+  // A species enters every list that shows its kind, with a full push
+  // between the lists and the chart series.
   void Bejegyzes(TFajFajta fajta, int32_t id);
+  // `f` hears every registration for as long as `nezet` lives.
+  void BejegyzesFeliratkozas(TBejegyzesiSor sor, QObject* nezet,
+                             std::function<void(TFajFajta, int32_t)> f);
 
   // The shared colour dialog of a kind starts at the colour last chosen.
   QColor UtolsoSzin(TFajFajta fajta) const;
@@ -52,14 +70,12 @@ class TFajKozpont : public QObject {
   void Atnevezve(zelvaris::TFajFajta fajta, int32_t id);
   void Atszinezve(zelvaris::TFajFajta fajta, int32_t id);
   void JelzoValtozott(zelvaris::TFajFajta fajta, zelvaris::TFajMezo jelzo);
-  void Bejegyezve(zelvaris::TFajFajta fajta, int32_t id);
   // The ecosystem was replaced: every species view starts empty.
   void Urites();
 
  private:
-  explicit TFajKozpont(TAlkalmazasKornyezet& kornyezet);
-
   TAlkalmazasKornyezet& kornyezet_;
+  TRendezettJelzes<TBejegyzesiSor, TFajFajta, int32_t> bejegyzes_;
   QColor allatSzin_;
   QColor novenySzin_;
 };

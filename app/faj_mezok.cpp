@@ -1,4 +1,4 @@
-#include "editors/faj_mezok.h"
+#include "app/faj_mezok.h"
 
 namespace zelvaris {
 

@@ -1,21 +1,16 @@
-#include "editors/faj_kozpont.h"
+#include "app/faj_kozpont.h"
 
-#include "widgets/alkalmazas_kornyezet.h"
+#include "app/alkalmazas_kornyezet.h"
 
 namespace zelvaris {
 
 TFajKozpont::TFajKozpont(TAlkalmazasKornyezet& kornyezet)
-    : QObject(&kornyezet), kornyezet_(kornyezet), allatSzin_(Qt::white), novenySzin_(Qt::white) {
+    : kornyezet_(kornyezet), allatSzin_(Qt::white), novenySzin_(Qt::white) {
   setObjectName(QStringLiteral("FajKozpont"));
   connect(&kornyezet, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, [this] {
     TEsemenyEngedely::TZar zar(kornyezet_.EsemenyEngedely());
     emit Urites();
   });
-}
-
-TFajKozpont& TFajKozpont::Kozpont(TAlkalmazasKornyezet& kornyezet) {
-  if (auto* k = kornyezet.findChild<TFajKozpont*>(QString(), Qt::FindDirectChildrenOnly)) return *k;
-  return *new TFajKozpont(kornyezet);
 }
 
 TElolenyFaj& TFajKozpont::Faj(TFajFajta fajta, int32_t id) const {
@@ -58,8 +53,14 @@ void TFajKozpont::Frissites(TFajFajta fajta, int32_t id) {
 
 void TFajKozpont::Bejegyzes(TFajFajta fajta, int32_t id) {
   TEsemenyEngedely::TZar zar(kornyezet_.EsemenyEngedely());
-  emit Bejegyezve(fajta, id);
+  bejegyzes_.KuldesIg(TBejegyzesiSor::Grafikonok, fajta, id);
   Frissites(fajta, id);
+  bejegyzes_.KuldesTol(TBejegyzesiSor::Grafikonok, fajta, id);
+}
+
+void TFajKozpont::BejegyzesFeliratkozas(TBejegyzesiSor sor, QObject* nezet,
+                                        std::function<void(TFajFajta, int32_t)> f) {
+  bejegyzes_.Feliratkozas(sor, nezet, std::move(f));
 }
 
 QColor TFajKozpont::UtolsoSzin(TFajFajta fajta) const {
