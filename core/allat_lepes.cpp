@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 #include "core/okoszisztema.h"
 
@@ -163,56 +164,50 @@ class TAllatLepesek {
   }
 
   void Taplalkozik(TAllatFaj& f, int32_t i) {
-    TAllat& a = f.Egyedek[i];
-    if (a.Evett != 0) {
-      // Another animal's meal must not steer this one's move.
-      o_.utolsoAllatPredaMezo_ = -1;
-      o_.utolsoNovenyPredaMezo_ = -1;
-      return;
-    }
-    TPredaTar& p = f.Predak;
+    // Another animal's meal must not steer this one's move.
     o_.utolsoAllatPredaMezo_ = -1;
-    o_.TalaltEtel = 0;
-    if (!p.AllatPredak().empty()) {
-      for (auto& t : p.TalaltAllatok) t.clear();
-      o_.KeresesMod = 0;
-      int64_t etkezoCella = -1;
-      PredakElokeszitese(p.AllatPredak(), true);
-      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
-        etkezoCella = cella;
-        return Gyujt(f, cella, p.TalaltAllatok, true);
-      });
-      for (size_t g = 0; g < p.TalaltAllatok.size() && a.Evett < f.Jollakottsag; ++g) {
-        for (int32_t s : p.TalaltAllatok[g]) {
-          if (a.Evett >= f.Jollakottsag) break;
+    o_.utolsoNovenyPredaMezo_ = -1;
+    if (f.Egyedek[i].Evett != 0) return;
+    Etkezes<TAllat>(f, i, o_.utolsoAllatPredaMezo_);
+    if (f.Egyedek[i].Evett < f.Jollakottsag) Etkezes<TNoveny>(f, i, o_.utolsoNovenyPredaMezo_);
+  }
+
+  // One meal of one prey kind: a search that collects the preys of the last
+  // probed cell, then eating them group by group until sated. A prey animal
+  // is eaten whole; a plant is bitten as far as needed and stays at mass 0.
+  template <typename T>
+  void Etkezes(TAllatFaj& f, int32_t i, int64_t& utolsoMezo) {
+    constexpr bool allatok = std::is_same_v<T, TAllat>;
+    TPredaTar& p = f.Predak;
+    const TCsoportok& csoportok = allatok ? p.AllatPredak() : p.NovenyPredak();
+    std::vector<TIdLista>& talalt = allatok ? p.TalaltAllatok : p.TalaltNovenyek;
+    if (csoportok.empty()) return;
+    // Eating destroys only other species' animals: the eater stays in place.
+    TAllat& a = f.Egyedek[i];
+    for (auto& t : talalt) t.clear();
+    talaltEtel_ = a.Evett;
+    int64_t etkezoCella = -1;
+    PredakElokeszitese(csoportok, allatok);
+    Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+      etkezoCella = cella;
+      return Gyujt(f, cella, talalt, allatok);
+    });
+    for (size_t g = 0; g < talalt.size() && a.Evett < f.Jollakottsag; ++g) {
+      for (int32_t s : talalt[g]) {
+        if (a.Evett >= f.Jollakottsag) break;
+        if constexpr (allatok) {
           const uint32_t slot = o_.racs_.AllatSlotok(s)[etkezoCella];
           if (slot == 0) continue;  // named twice and already eaten in this meal
           const TAllat& preda = o_.AllatFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
-          o_.utolsoAllatPredaMezo_ = etkezoCella;
+          utolsoMezo = etkezoCella;
           a.Evett += preda.Tomeg;
           a.DegDozis += preda.DegDozis;
           a.PerDozis += preda.PerDozis;
           o_.AllatTorlese(s, static_cast<int32_t>(slot) - 1);
-        }
-      }
-    }
-    o_.utolsoNovenyPredaMezo_ = -1;
-    if (a.Evett < f.Jollakottsag && !p.NovenyPredak().empty()) {
-      for (auto& t : p.TalaltNovenyek) t.clear();
-      o_.KeresesMod = 1;
-      o_.TalaltEtel = a.Evett;
-      int64_t etkezoCella = -1;
-      PredakElokeszitese(p.NovenyPredak(), false);
-      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
-        etkezoCella = cella;
-        return Gyujt(f, cella, p.TalaltNovenyek, false);
-      });
-      for (size_t g = 0; g < p.TalaltNovenyek.size() && a.Evett < f.Jollakottsag; ++g) {
-        for (int32_t s : p.TalaltNovenyek[g]) {
-          if (a.Evett >= f.Jollakottsag) break;
+        } else {
           const uint32_t slot = o_.racs_.NovenySlotok(s)[etkezoCella];
           TNoveny& noveny = o_.NovenyFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
-          o_.utolsoNovenyPredaMezo_ = etkezoCella;
+          utolsoMezo = etkezoCella;
           const int32_t szukseg = f.Jollakottsag - a.Evett;
           int32_t falat;
           if (szukseg < noveny.Tomeg) {
@@ -267,7 +262,7 @@ class TAllatLepesek {
       for (auto& t : talalt) t.clear();
       vanTalalt_ = false;
     }
-    if (!vanPreda) return o_.TalaltEtel >= f.Jollakottsag;
+    if (!vanPreda) return talaltEtel_ >= f.Jollakottsag;
     return CellaGyujtese(f, cella, talalt, allatok);
   }
 
@@ -295,8 +290,8 @@ class TAllatLepesek {
       vanTalalt_ = true;
       if (e.csoport == 0) osszeg += tomeg;
     }
-    o_.TalaltEtel += osszeg;
-    return o_.TalaltEtel >= f.Jollakottsag;
+    talaltEtel_ += osszeg;
+    return talaltEtel_ >= f.Jollakottsag;
   }
 
   void Atlep(TAllatFaj& f, int32_t i, int64_t ujCella) {
@@ -393,6 +388,8 @@ class TAllatLepesek {
   std::vector<TPredaElem> predak_;
   std::vector<const uint32_t*> tiltott_;
   bool vanTalalt_ = false;
+  // Group-0 food seen so far by the prey search (from what was already eaten).
+  int32_t talaltEtel_ = 0;
 };
 
 void TOkoszisztema::Lepes() {

@@ -22,6 +22,14 @@
 namespace zelvaris {
 
 // A start population that did not fit: the cells that admit the species ran out.
+// A seed-point request: which species, and the cell the spiral starts from.
+struct TGocKeres {
+  uint8_t Fajta = 0;  // 0 animal, 1 plant
+  int32_t X = 0;      // column
+  int32_t Y = 0;      // row
+  int32_t Faj = -1;
+};
+
 struct THiany {
   bool Allat = false;
   int32_t FajId = 0;
@@ -72,13 +80,9 @@ class TOkoszisztema {
   void NovenyFajUrit();
   void OkoUrit();
 
-  // Seed-point request and placement along a square spiral; returns the
-  // number of individuals placed.
-  uint8_t GocFajta = 0;  // 0 animal, 1 plant
-  int32_t GocX = 0;      // column
-  int32_t GocY = 0;      // row
-  int32_t GocFaj = -1;
-  int32_t GocBevitel();
+  // Places up to the species' GocEgyedszam individuals along a square spiral
+  // around the requested cell; returns the number placed.
+  int32_t GocBevitel(TGocKeres keres);
 
   bool Benepesit = true;
 
@@ -107,10 +111,6 @@ class TOkoszisztema {
   void Lepes();
   void AllatLepes();
   void NovenyLepes();
-  // Scratch of the prey search: the kind searched (0 animals, 1 plants) and
-  // the group-0 food seen so far.
-  uint8_t KeresesMod = 0;
-  int32_t TalaltEtel = 0;
   // Callback probes made by ring searches since construction (for benchmarks).
   uint64_t Probak() const { return probak_; }
 
@@ -163,8 +163,9 @@ class TOkoszisztema {
 
  private:
   friend class TAllatLepesek;
+  struct TLathatok;
+  TLathatok Lathatok() const;
   int64_t Cella(int32_t sor, int32_t oszlop) const { return int64_t{sor} * l_ + oszlop; }
-  bool AllatotBefogadCella(int64_t cella, const TAllatFaj& faj) const;
   // The slot arrays a cell must have empty to admit an animal of `faj`: its
   // own species' and those of the species it avoids. They do not move while
   // the grid keeps its size, so a step looks them up once per animal.
@@ -174,12 +175,26 @@ class TOkoszisztema {
       if (slotok[cella] != 0) return false;
     return true;
   }
-  bool NovenytBefogadCella(int64_t cella, const TNovenyFaj& faj) const;
-  void AllatHelyezese(int32_t faj, const TAllat& allat);
-  void NovenyHelyezese(int32_t faj, const TNoveny& noveny);
+  // Placement and removal of either kind of individual (TAllat, TNoveny).
+  template <typename T>
+  TElolenyList<T>& Lista(int32_t faj);
+  template <typename T>
+  uint32_t* Slotok(int32_t faj);
+  template <typename T>
+  int32_t Helyezes(int32_t faj, const T& e);
+  template <typename T>
+  void Torles(int32_t faj, int32_t index);
+  template <typename T>
+  bool BefogadCella(int64_t cella, int32_t faj) const;
+  template <typename T>
+  int32_t Letrehozas(int32_t faj, int32_t sor, int32_t oszlop, TLetrehozas fajta);
+  template <typename T>
+  void KezdoNepesseg(int32_t id, std::vector<THiany>& hianyok);
+  template <typename T>
+  int32_t GocElhelyezes(const TGocKeres& keres);
   void CellaUrites(int64_t cella);
-  template <typename Fajok, typename Slotok>
-  void FajokUritese(Fajok& fajok, Slotok slotok);
+  template <typename T>
+  void FajokUritese();
   void MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const;
   void UjFajMemoriaEllenorzes() const;
   int64_t BefogadoCellak(bool allat, int32_t faj) const;

@@ -315,11 +315,7 @@ class Par {
                           : static_cast<ref::Faj&>(modell_.AllatFajok[static_cast<size_t>(faj)]);
     mf.GocEgyedszam = egyedszam;
     mf.GocRitkitas = ritkitas;
-    oko_.GocFajta = noveny ? 1 : 0;
-    oko_.GocFaj = faj;
-    oko_.GocX = oszlop;
-    oko_.GocY = sor;
-    const int32_t a = oko_.GocBevitel();
+    const int32_t a = oko_.GocBevitel({.Fajta = uint8_t(noveny ? 1 : 0), .X = oszlop, .Y = sor, .Faj = faj});
     const int32_t b = modell_.GocBevitel(noveny, faj, sor, oszlop);
     if (a != b) {
       std::ostringstream s;
