@@ -13,7 +13,7 @@ namespace zelvaris {
 // loops reach the grid's slot arrays directly.
 class TAllatLepesek {
  public:
-  explicit TAllatLepesek(TOkoszisztema& o) : o_(o), l_(o.l_) {}
+  explicit TAllatLepesek(TOkoszisztema& o) : o_(o), l_(o.l_), naplo_(o.probaNaplo_) {}
 
   // Rings beyond L - 1 would wrap onto cells already seen (ring L even holds
   // the animal's own cell), so no search goes past ring L - 1.
@@ -32,6 +32,15 @@ class TAllatLepesek {
   // without wrapping.
   bool Belul(int32_t sor, int32_t oszlop, int32_t r) const {
     return sor >= r && oszlop >= r && int64_t{sor} + r < l_ && int64_t{oszlop} + r < l_;
+  }
+
+  // One probe: the callback's answer for a cell, counted (and logged for the
+  // benchmarks when asked).
+  template <typename Cb>
+  bool Proba(int64_t cella, Cb& cb) {
+    ++o_.probak_;
+    if (naplo_ != nullptr) naplo_->push_back(cella);
+    return cb(cella);
   }
 
   // Probes ring r from a random start index, wrapping within the ring.
@@ -62,8 +71,7 @@ class TAllatLepesek {
         } else {
           cella = Korbe(sor + dx, oszlop + dy);
         }
-        ++o_.probak_;
-        if (cb(cella)) return true;
+        if (Proba(cella, cb)) return true;
         ++elutasitas;
       }
       return false;
@@ -94,16 +102,14 @@ class TAllatLepesek {
         const int64_t alap = int64_t{sor} * l + oszlop;
         const int64_t* lepesek = g.lepesek.data();
         for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
-          ++o_.probak_;
-          if (cb(alap + lepesek[j])) return true;
+          if (Proba(alap + lepesek[j], cb)) return true;
           ++elutasitas;
         }
         return false;
       }
       const TEltolas* eltolasok = g.eltolasok.data();
       for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
-        ++o_.probak_;
-        if (cb(Korbe(int64_t{sor} + eltolasok[j].x, int64_t{oszlop} + eltolasok[j].y))) return true;
+        if (Proba(Korbe(int64_t{sor} + eltolasok[j].x, int64_t{oszlop} + eltolasok[j].y), cb)) return true;
         ++elutasitas;
       }
       return false;
@@ -205,19 +211,21 @@ class TAllatLepesek {
           a.PerDozis += preda.PerDozis;
           o_.AllatTorlese(s, static_cast<int32_t>(slot) - 1);
         } else {
-          const uint32_t slot = o_.racs_.NovenySlotok(s)[etkezoCella];
-          TNoveny& noveny = o_.NovenyFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
+          // The bite changes the mass the grid keeps; the plant's own record
+          // follows at the end of the animal half, all bitten plants at once.
+          int32_t& tomeg = o_.racs_.NovenyTomegek(s)[etkezoCella];
           utolsoMezo = etkezoCella;
           const int32_t szukseg = f.Jollakottsag - a.Evett;
           int32_t falat;
-          if (szukseg < noveny.Tomeg) {
+          if (szukseg < tomeg) {
             falat = szukseg;
-            noveny.Tomeg -= szukseg;
+            tomeg -= szukseg;
           } else {
-            falat = noveny.Tomeg;
-            noveny.Tomeg = 0;
+            falat = tomeg;
+            tomeg = 0;
           }
-          if (falat > 0 && noveny.Tomeg == 0) o_.racs_.Jelol(etkezoCella);
+          if (falat > 0 && tomeg == 0) o_.racs_.Jelol(etkezoCella);
+          o_.harapottNovenyek_.push_back({s, etkezoCella});
           a.Evett += falat;
           if (f.DegHatas) a.DegDozis += o_.DegPermet ? 1 : 0;
           if (f.PerHatas) a.PerDozis += o_.PerPermet ? 1 : 0;
@@ -227,14 +235,14 @@ class TAllatLepesek {
   }
 
   // The prey members of one kind, flattened once per search: group, species
-  // and where its slots and individuals are. Ids that name no species are
-  // left out here, so the probes never look them up.
+  // and the grid array that tells whether the cell holds food of it (an
+  // animal's slot, a plant's mass). Ids that name no species are left out
+  // here, so the probes never look them up.
   struct TPredaElem {
     size_t csoport;
     int32_t faj;
-    const uint32_t* slotok;
+    const uint32_t* jelek;
     const TElolenyList<TAllat>* allatok;
-    const TElolenyList<TNoveny>* novenyek;
   };
 
   void PredakElokeszitese(const TCsoportok& csoportok, bool allatok) {
@@ -243,9 +251,10 @@ class TAllatLepesek {
       for (int32_t s : csoportok[g]) {
         if (allatok ? !o_.VanAllatFaj(s) : !o_.VanNovenyFaj(s)) continue;
         if (allatok) {
-          predak_.push_back({g, s, o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek, nullptr});
+          predak_.push_back({g, s, o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek});
         } else {
-          predak_.push_back({g, s, o_.racs_.NovenySlotok(s), nullptr, &o_.NovenyFaj(s).Egyedek});
+          const int32_t* tomegek = o_.racs_.NovenyTomegek(s);
+          predak_.push_back({g, s, reinterpret_cast<const uint32_t*>(tomegek), nullptr});
         }
       }
     }
@@ -257,27 +266,28 @@ class TAllatLepesek {
   // probed cells hold no prey at all; they are settled here without a call.
   bool Gyujt(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
     bool vanPreda = false;
-    for (const TPredaElem& e : predak_) vanPreda |= e.slotok[cella] != 0;
+    for (const TPredaElem& e : predak_) vanPreda |= e.jelek[cella] != 0;
     if (vanTalalt_) {
       for (auto& t : talalt) t.clear();
       vanTalalt_ = false;
     }
     if (!vanPreda) return talaltEtel_ >= f.Jollakottsag;
-    return CellaGyujtese(f, cella, talalt, allatok);
+    return allatok ? CellaGyujtese<true>(f, cella, talalt) : CellaGyujtese<false>(f, cella, talalt);
   }
 
-  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
+  template <bool allatok>
+  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt) {
     int32_t osszeg = 0;
     bool befogadVizsgalva = false;
     for (const TPredaElem& e : predak_) {
-      const uint32_t slot = e.slotok[cella];
-      if (slot == 0) continue;
-      const int32_t index = static_cast<int32_t>(slot) - 1;
       int32_t tomeg;
-      if (allatok) {
-        tomeg = (*e.allatok)[index].Tomeg;
+      if constexpr (allatok) {
+        const uint32_t slot = e.jelek[cella];
+        if (slot == 0) continue;
+        tomeg = (*e.allatok)[static_cast<int32_t>(slot) - 1].Tomeg;
       } else {
-        tomeg = (*e.novenyek)[index].Tomeg;
+        // Only a plant with mass is food; the grid holds 0 for no plant.
+        tomeg = static_cast<int32_t>(e.jelek[cella]);
         if (tomeg <= 0) continue;
       }
       // The eater's admission does not depend on the prey: a closed cell
@@ -385,6 +395,7 @@ class TAllatLepesek {
  private:
   TOkoszisztema& o_;
   int32_t l_;
+  std::vector<int64_t>* naplo_;
   std::vector<TPredaElem> predak_;
   std::vector<const uint32_t*> tiltott_;
   bool vanTalalt_ = false;
@@ -429,7 +440,16 @@ void TOkoszisztema::AllatLepes() {
       aktivFajok_.pop_back();
     }
   }
+  HarapottNovenyekFrissitese();
   AllatFelvetel();
+}
+
+void TOkoszisztema::HarapottNovenyekFrissitese() {
+  for (const auto& [faj, cella] : harapottNovenyek_) {
+    const uint32_t slot = racs_.NovenySlotok(faj)[cella];
+    NovenyFaj(faj).Egyedek.Elem(static_cast<int32_t>(slot) - 1).Tomeg = racs_.NovenyTomegek(faj)[cella];
+  }
+  harapottNovenyek_.clear();
 }
 
 void TOkoszisztema::AllatFelvetel() {

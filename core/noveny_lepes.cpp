@@ -49,7 +49,7 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
     if (f.PerHatas && PerPermet && veletlen_.Random(100) < f.PerHatasfok) hal = true;
     if (hal) return true;
   }
-  TNoveny& p = f.Egyedek[i];
+  TNoveny& p = f.Egyedek.Elem(i);
   const int64_t cella = Cella(p.Sor, p.Oszlop);
   bool gatolt = false;
   for (int32_t a : f.AllatGatlas) {
@@ -68,6 +68,7 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
     // A plant looks the same at every positive mass: only a change to or
     // from 0 changes its cell's look.
     if ((p.Tomeg > 0) != voltTomege) racs_.Jelol(cella);
+    racs_.NovenyTomegek(f.Id())[cella] = p.Tomeg;
   }
   f.OsszTomeg += p.Tomeg;
   return false;

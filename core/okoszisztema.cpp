@@ -14,10 +14,10 @@ TOkoszisztema::TOkoszisztema(TVeletlen& veletlen, TKeresoTabla& tabla)
 
 TOkoszisztema::~TOkoszisztema() { RajzolasKesz = false; }
 
-void TOkoszisztema::UjFajMemoriaEllenorzes() const {
+void TOkoszisztema::UjFajMemoriaEllenorzes(bool allat) const {
   if (!vanRacs_) return;
   const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
-  const double kell = 4.0 * static_cast<double>(racs_.Cellak());
+  const double kell = TRacs::UjFajBajtCellankent(allat) * static_cast<double>(racs_.Cellak());
   if (!szabad || kell <= static_cast<double>(*szabad)) return;
   throw TMemoriaHiba("Az új faj nem fér el a memóriában: minden cellának kell egy új hely (kb. " +
                          std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB), de csak " +
@@ -26,7 +26,7 @@ void TOkoszisztema::UjFajMemoriaEllenorzes() const {
 }
 
 TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
-  UjFajMemoriaEllenorzes();
+  UjFajMemoriaEllenorzes(true);
   const auto id = AllatFajokSzama();
   allatFajok_.push_back(std::make_unique<TAllatFaj>(this, id));
   allatFajok_.back()->SetNev(nev);
@@ -38,7 +38,7 @@ TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
 }
 
 TNovenyFaj& TOkoszisztema::UjNovenyFaj(const std::string& nev) {
-  UjFajMemoriaEllenorzes();
+  UjFajMemoriaEllenorzes(false);
   const auto id = NovenyFajokSzama();
   novenyFajok_.push_back(std::make_unique<TNovenyFaj>(this, id));
   novenyFajok_.back()->SetNev(nev);
@@ -92,6 +92,11 @@ int32_t TOkoszisztema::NovenyIndexAMezon(int32_t sor, int32_t oszlop, int32_t fa
   return static_cast<int32_t>(racs_.NovenySlotok(faj)[Cella(sor, oszlop)]) - 1;
 }
 
+int32_t TOkoszisztema::NovenyTomegAMezon(int32_t sor, int32_t oszlop, int32_t faj) const {
+  if (!vanRacs_ || !VanNovenyFaj(faj)) return 0;
+  return racs_.NovenyTomegek(faj)[Cella(sor, oszlop)];
+}
+
 const TAllat* TOkoszisztema::AllatAMezon(int32_t sor, int32_t oszlop, int32_t faj) const {
   const int32_t i = AllatIndexAMezon(sor, oszlop, faj);
   return i < 0 ? nullptr : &AllatFaj(faj).Egyedek[i];
@@ -134,6 +139,7 @@ int32_t TOkoszisztema::Helyezes(int32_t faj, const T& e) {
   racs_.Jelol(cella);
   const int32_t index = Lista<T>(faj).Hozzaad(e);
   Slotok<T>(faj)[cella] = static_cast<uint32_t>(index) + 1;
+  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = e.Tomeg;
   return index;
 }
 
@@ -146,7 +152,18 @@ void TOkoszisztema::Torles(int32_t faj, int32_t index) {
     slotok[Cella(lista[j].Sor, lista[j].Oszlop)] = static_cast<uint32_t>(j) + 1;
   });
   slotok[cella] = 0;
+  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
   racs_.Jelol(cella);
+}
+
+void TOkoszisztema::NovenyTomegBeallitasa(int32_t faj, int32_t index, int32_t tomeg) {
+  TNoveny& p = NovenyFaj(faj).Egyedek.Elem(index);
+  if (p.Tomeg == tomeg) return;
+  const int64_t cella = Cella(p.Sor, p.Oszlop);
+  // Only a change to or from 0 changes the cell's look.
+  if ((p.Tomeg > 0) != (tomeg > 0)) racs_.Jelol(cella);
+  p.Tomeg = tomeg;
+  racs_.NovenyTomegek(faj)[cella] = tomeg;
 }
 
 int32_t TOkoszisztema::AllatLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop,
@@ -215,7 +232,7 @@ void TOkoszisztema::MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const {
   const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
   if (!szabad) return;
   const double cellankent =
-      TRacs::BajtCellankent(AllatFajokSzama() + NovenyFajokSzama()) + kepBajtCellankent_;
+      TRacs::BajtCellankent(AllatFajokSzama(), NovenyFajokSzama()) + kepBajtCellankent_;
   // The grid held now is given back before the new one is built.
   const double regi = vanRacs_ ? cellankent * static_cast<double>(racs_.Cellak()) : 0.0;
   const double van = static_cast<double>(*szabad) + regi;
@@ -356,6 +373,7 @@ void TOkoszisztema::FajokUritese() {
       for (int32_t i = egyedek.Darab() - 1; i >= 0; --i) {
         const int64_t cella = Cella(egyedek[i].Sor, egyedek[i].Oszlop);
         s[cella] = 0;
+        if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
         racs_.Jelol(cella);
       }
     }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/fajok.h"
@@ -96,6 +97,8 @@ class TOkoszisztema {
   // The list index of that individual, or -1.
   int32_t AllatIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj) const;
   int32_t NovenyIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj) const;
+  // The mass the grid keeps for the plant of a species in a cell (0 for none).
+  int32_t NovenyTomegAMezon(int32_t sor, int32_t oszlop, int32_t faj) const;
 
   // Creates an individual of the given kind in a cell and adds it to its
   // species (drawing the random values the kind needs); returns its index.
@@ -105,6 +108,9 @@ class TOkoszisztema {
   // Destroys an individual: out of its list and its cell, cell marked changed.
   void AllatTorlese(int32_t faj, int32_t index);
   void NovenyTorlese(int32_t faj, int32_t index);
+  // Sets a plant's mass (marking its cell when it shows differently); the one
+  // way to change a plant from outside the ecosystem.
+  void NovenyTomegBeallitasa(int32_t faj, int32_t index, int32_t tomeg);
 
   // --- Step ---------------------------------------------------------------
   int32_t Ido = 0;
@@ -113,6 +119,8 @@ class TOkoszisztema {
   void NovenyLepes();
   // Callback probes made by ring searches since construction (for benchmarks).
   uint64_t Probak() const { return probak_; }
+  // While set, every probed cell is appended here (for benchmarks).
+  void ProbaNaploBeallitasa(std::vector<int64_t>* naplo) { probaNaplo_ = naplo; }
 
   // --- Sprays ---------------------------------------------------------------
   bool PermetezesVolt = false;
@@ -196,10 +204,11 @@ class TOkoszisztema {
   template <typename T>
   void FajokUritese();
   void MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const;
-  void UjFajMemoriaEllenorzes() const;
+  void UjFajMemoriaEllenorzes(bool allat) const;
   int64_t BefogadoCellak(bool allat, int32_t faj) const;
   bool NovenyLep(TNovenyFaj& faj, int32_t index);
   void AllatFelvetel();
+  void HarapottNovenyekFrissitese();
   void NovenyFelvetel();
 
   TVeletlen& veletlen_;
@@ -220,7 +229,11 @@ class TOkoszisztema {
   // Cells of the last animal and plant meal of the feeding animal (-1: none).
   int64_t utolsoAllatPredaMezo_ = -1;
   int64_t utolsoNovenyPredaMezo_ = -1;
+  // Plants bitten in the animal half (species, cell): during the half only
+  // the grid's mass changes, their records are brought up to date at its end.
+  std::vector<std::pair<int32_t, int64_t>> harapottNovenyek_;
   uint64_t probak_ = 0;
+  std::vector<int64_t>* probaNaplo_ = nullptr;
   double kepBajtCellankent_ = 0.0;
   std::optional<uint64_t> elerhetoMemoria_;
 };

@@ -16,6 +16,7 @@ struct TLathatoAllat {
 };
 struct TLathatoNoveny {
   const uint32_t* slotok;
+  const int32_t* tomegek;
   const TElolenyList<TNoveny>* egyedek;
   TSzin szin;
 };
@@ -39,7 +40,7 @@ struct TOkoszisztema::TLathatok {
     for (const auto& p : nagyitoNovenyek) {
       const uint32_t slot = p.slotok[cella];
       if (slot == 0) continue;
-      t.Hatter = (*p.egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p.szin : FeketeSzin;
+      t.Hatter = p.tomegek[cella] > 0 ? p.szin : FeketeSzin;
       break;
     }
     for (const auto& a : nagyitoAllatok) {
@@ -62,7 +63,7 @@ struct TOkoszisztema::TLathatok {
     TSzin szin = FeketeSzin;
     for (auto p = terkepNovenyek.rbegin(); p != terkepNovenyek.rend(); ++p) {
       const uint32_t slot = p->slotok[cella];
-      if (slot != 0) szin = (*p->egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p->szin : FeketeSzin;
+      if (slot != 0) szin = p->tomegek[cella] > 0 ? p->szin : FeketeSzin;
     }
     for (auto a = terkepAllatok.rbegin(); a != terkepAllatok.rend(); ++a)
       szin = a->slotok[cella] != 0 ? a->szin : szin;
@@ -110,7 +111,7 @@ TOkoszisztema::TLathatok TOkoszisztema::Lathatok() const {
   for (int32_t p : NovenySorrend) {
     if (!VanNovenyFaj(p)) continue;
     const TNovenyFaj& f = NovenyFaj(p);
-    const TLathatoNoveny ln{racs_.NovenySlotok(p), &f.Egyedek, f.Szin()};
+    const TLathatoNoveny ln{racs_.NovenySlotok(p), racs_.NovenyTomegek(p), &f.Egyedek, f.Szin()};
     if (f.Tkp()) l.terkepNovenyek.push_back(ln);
     if (f.Ngy()) l.nagyitoNovenyek.push_back(ln);
   }

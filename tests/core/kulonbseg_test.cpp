@@ -256,7 +256,7 @@ class Par {
         if (modell_.Cella(sor, oszlop).Novenyek[i] != nullptr) continue;
         const int32_t tomeg = k.Esely(10) ? k.Be(-20, -1) : k.Be(0, std::max(0, v.Novenyek[i].Tomeg));
         const int32_t idx = oko_.NovenyLetrehozasa(faj, sor, oszlop, TLetrehozas::Felnott);
-        oko_.NovenyFaj(faj).Egyedek[idx].Tomeg = tomeg;
+        oko_.NovenyTomegBeallitasa(faj, idx, tomeg);
         modell_.NovenyBetoltese(faj, sor, oszlop, tomeg);
       }
     }
