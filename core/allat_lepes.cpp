@@ -145,6 +145,48 @@ class TAllatLepesek {
   // Whether a cell admits the stepping animal's species.
   bool Befogad(int64_t cella) const { return TOkoszisztema::Szabad(tiltott_, cella); }
 
+  // The grid arrays a species' step reads around an animal's cell, and how
+  // far around, so the cells of each species' next animal can be asked for
+  // while other animals step: on a large world nearly every one of those
+  // reads would otherwise wait for memory.
+  void ElotoltesElokeszitese() {
+    const auto fajok = static_cast<size_t>(o_.AllatFajokSzama());
+    elotoltendo_.assign(fajok, {});
+    elotoltesSugar_.assign(fajok, 0);
+    for (size_t id = 0; id < fajok; ++id) {
+      const TAllatFaj& f = o_.AllatFaj(static_cast<int32_t>(id));
+      auto& tombok = elotoltendo_[id];
+      o_.AllatTiltoSlotok(f, tiltott_);
+      tombok = tiltott_;
+      for (const auto& csoport : f.Predak.AllatPredak())
+        for (int32_t s : csoport)
+          if (o_.VanAllatFaj(s)) tombok.push_back(o_.racs_.AllatSlotok(s));
+      for (const auto& csoport : f.Predak.NovenyPredak())
+        for (int32_t s : csoport)
+          if (o_.VanNovenyFaj(s)) tombok.push_back(reinterpret_cast<const uint32_t*>(o_.racs_.NovenyTomegek(s)));
+      std::sort(tombok.begin(), tombok.end());
+      tombok.erase(std::unique(tombok.begin(), tombok.end()), tombok.end());
+      elotoltesSugar_[id] = std::clamp(f.MozgasSugar(), 1, 3);
+    }
+  }
+
+  void Elotoltes(const TAllatFaj& f) {
+    constexpr int32_t kElore = 4;
+    const auto& egyedek = f.Egyedek;
+    if (egyedek.Kurzor + kElore >= egyedek.Darab()) return;
+    const TAllat& a = egyedek[egyedek.Kurzor + kElore];
+    const int32_t r = elotoltesSugar_[static_cast<size_t>(f.Id())];
+    if (!Belul(a.Sor, a.Oszlop, r)) return;
+    const int64_t kozep = o_.Cella(a.Sor, a.Oszlop);
+    for (const uint32_t* t : elotoltendo_[static_cast<size_t>(f.Id())]) {
+      for (int64_t dr = -r; dr <= r; ++dr) {
+        const uint32_t* sor = t + kozep + dr * l_;
+        __builtin_prefetch(sor - r);
+        __builtin_prefetch(sor + r);
+      }
+    }
+  }
+
   bool Lep(TAllatFaj& f, int32_t i) {
     o_.AllatTiltoSlotok(f, tiltott_);
     Parosodik(f, i);
@@ -398,6 +440,8 @@ class TAllatLepesek {
   std::vector<int64_t>* naplo_;
   std::vector<TPredaElem> predak_;
   std::vector<const uint32_t*> tiltott_;
+  std::vector<std::vector<const uint32_t*>> elotoltendo_;
+  std::vector<int32_t> elotoltesSugar_;
   bool vanTalalt_ = false;
   // Group-0 food seen so far by the prey search (from what was already eaten).
   int32_t talaltEtel_ = 0;
@@ -425,6 +469,8 @@ void TOkoszisztema::AllatLepes() {
     }
   }
   TAllatLepesek lepesek(*this);
+  lepesek.ElotoltesElokeszitese();
+  for (const TAllatFaj* f : aktivFajok_) lepesek.Elotoltes(*f);
   while (!aktivFajok_.empty()) {
     const int32_t k = veletlen_.Random(static_cast<int32_t>(aktivFajok_.size()));
     TAllatFaj& f = *aktivFajok_[static_cast<size_t>(k)];
@@ -435,6 +481,7 @@ void TOkoszisztema::AllatLepes() {
       } else {
         f.Egyedek.Kurzor += 1;
       }
+      lepesek.Elotoltes(f);
     } else {
       aktivFajok_[static_cast<size_t>(k)] = aktivFajok_.back();
       aktivFajok_.pop_back();

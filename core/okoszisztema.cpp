@@ -294,10 +294,19 @@ void TOkoszisztema::KezdoNepesseg(int32_t id, std::vector<THiany>& hianyok) {
   int64_t cel = kert;
   if (int64_t{kert} - kezdo > racs_.Cellak() - foglaltKorlat)
     cel = std::min<int64_t>(kert, kezdo + BefogadoCellak(allat, id));
+  // The arrays that must be empty in an admitting cell, looked up once.
+  std::vector<const uint32_t*> tiltok;
+  if constexpr (allat) {
+    AllatTiltoSlotok(AllatFaj(id), tiltok);
+  } else {
+    tiltok.push_back(racs_.NovenySlotok(id));
+    for (int32_t p : tiltottNovenyek)
+      if (VanNovenyFaj(p)) tiltok.push_back(racs_.NovenySlotok(p));
+  }
   while (egyedek.Darab() < cel) {
     const int32_t sor = veletlen_.Random(l_);
     const int32_t oszlop = veletlen_.Random(l_);
-    if (BefogadCella<T>(Cella(sor, oszlop), id)) Letrehozas<T>(id, sor, oszlop, TLetrehozas::Veletlen);
+    if (Szabad(tiltok, Cella(sor, oszlop))) Letrehozas<T>(id, sor, oszlop, TLetrehozas::Veletlen);
   }
   if (cel < kert) hianyok.push_back({allat, id, kert, egyedek.Darab()});
 }
