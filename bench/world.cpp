@@ -38,7 +38,7 @@ double Alkalmazas(int32_t oldal) {
 }  // namespace
 
 int main() {
-  std::printf("bytes-per-cell: %.3f B\n", TRacs::BajtCellankent(4));
+  std::printf("bytes-per-cell: %.3f B\n", TRacs::BajtCellankent(2, 2));
   std::printf("apply-2000: %.1f ms\n", Alkalmazas(2000));
   std::printf("apply-10000: %.1f ms\n", Alkalmazas(10000));
   if (auto csucs = CsucsMemoria()) std::printf("peak-memory: %.1f MB\n", *csucs / 1048576.0);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 #include "core/okoszisztema.h"
 
@@ -12,7 +13,7 @@ namespace zelvaris {
 // loops reach the grid's slot arrays directly.
 class TAllatLepesek {
  public:
-  explicit TAllatLepesek(TOkoszisztema& o) : o_(o), l_(o.l_) {}
+  explicit TAllatLepesek(TOkoszisztema& o) : o_(o), l_(o.l_), naplo_(o.probaNaplo_) {}
 
   // Rings beyond L - 1 would wrap onto cells already seen (ring L even holds
   // the animal's own cell), so no search goes past ring L - 1.
@@ -31,6 +32,15 @@ class TAllatLepesek {
   // without wrapping.
   bool Belul(int32_t sor, int32_t oszlop, int32_t r) const {
     return sor >= r && oszlop >= r && int64_t{sor} + r < l_ && int64_t{oszlop} + r < l_;
+  }
+
+  // One probe: the callback's answer for a cell, counted (and logged for the
+  // benchmarks when asked).
+  template <typename Cb>
+  bool Proba(int64_t cella, Cb& cb) {
+    ++o_.probak_;
+    if (naplo_ != nullptr) naplo_->push_back(cella);
+    return cb(cella);
   }
 
   // Probes ring r from a random start index, wrapping within the ring.
@@ -61,8 +71,7 @@ class TAllatLepesek {
         } else {
           cella = Korbe(sor + dx, oszlop + dy);
         }
-        ++o_.probak_;
-        if (cb(cella)) return true;
+        if (Proba(cella, cb)) return true;
         ++elutasitas;
       }
       return false;
@@ -93,16 +102,14 @@ class TAllatLepesek {
         const int64_t alap = int64_t{sor} * l + oszlop;
         const int64_t* lepesek = g.lepesek.data();
         for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
-          ++o_.probak_;
-          if (cb(alap + lepesek[j])) return true;
+          if (Proba(alap + lepesek[j], cb)) return true;
           ++elutasitas;
         }
         return false;
       }
       const TEltolas* eltolasok = g.eltolasok.data();
       for (int32_t j = tol; j < ig && elutasitas < keret; ++j) {
-        ++o_.probak_;
-        if (cb(Korbe(int64_t{sor} + eltolasok[j].x, int64_t{oszlop} + eltolasok[j].y))) return true;
+        if (Proba(Korbe(int64_t{sor} + eltolasok[j].x, int64_t{oszlop} + eltolasok[j].y), cb)) return true;
         ++elutasitas;
       }
       return false;
@@ -138,6 +145,48 @@ class TAllatLepesek {
   // Whether a cell admits the stepping animal's species.
   bool Befogad(int64_t cella) const { return TOkoszisztema::Szabad(tiltott_, cella); }
 
+  // The grid arrays a species' step reads around an animal's cell, and how
+  // far around, so the cells of each species' next animal can be asked for
+  // while other animals step: on a large world nearly every one of those
+  // reads would otherwise wait for memory.
+  void ElotoltesElokeszitese() {
+    const auto fajok = static_cast<size_t>(o_.AllatFajokSzama());
+    elotoltendo_.assign(fajok, {});
+    elotoltesSugar_.assign(fajok, 0);
+    for (size_t id = 0; id < fajok; ++id) {
+      const TAllatFaj& f = o_.AllatFaj(static_cast<int32_t>(id));
+      auto& tombok = elotoltendo_[id];
+      o_.AllatTiltoSlotok(f, tiltott_);
+      tombok = tiltott_;
+      for (const auto& csoport : f.Predak.AllatPredak())
+        for (int32_t s : csoport)
+          if (o_.VanAllatFaj(s)) tombok.push_back(o_.racs_.AllatSlotok(s));
+      for (const auto& csoport : f.Predak.NovenyPredak())
+        for (int32_t s : csoport)
+          if (o_.VanNovenyFaj(s)) tombok.push_back(reinterpret_cast<const uint32_t*>(o_.racs_.NovenyTomegek(s)));
+      std::sort(tombok.begin(), tombok.end());
+      tombok.erase(std::unique(tombok.begin(), tombok.end()), tombok.end());
+      elotoltesSugar_[id] = std::clamp(f.MozgasSugar(), 1, 3);
+    }
+  }
+
+  void Elotoltes(const TAllatFaj& f) {
+    constexpr int32_t kElore = 4;
+    const auto& egyedek = f.Egyedek;
+    if (egyedek.Kurzor + kElore >= egyedek.Darab()) return;
+    const TAllat& a = egyedek[egyedek.Kurzor + kElore];
+    const int32_t r = elotoltesSugar_[static_cast<size_t>(f.Id())];
+    if (!Belul(a.Sor, a.Oszlop, r)) return;
+    const int64_t kozep = o_.Cella(a.Sor, a.Oszlop);
+    for (const uint32_t* t : elotoltendo_[static_cast<size_t>(f.Id())]) {
+      for (int64_t dr = -r; dr <= r; ++dr) {
+        const uint32_t* sor = t + kozep + dr * l_;
+        __builtin_prefetch(sor - r);
+        __builtin_prefetch(sor + r);
+      }
+    }
+  }
+
   bool Lep(TAllatFaj& f, int32_t i) {
     o_.AllatTiltoSlotok(f, tiltott_);
     Parosodik(f, i);
@@ -163,66 +212,62 @@ class TAllatLepesek {
   }
 
   void Taplalkozik(TAllatFaj& f, int32_t i) {
-    TAllat& a = f.Egyedek[i];
-    if (a.Evett != 0) {
-      // Another animal's meal must not steer this one's move.
-      o_.utolsoAllatPredaMezo_ = -1;
-      o_.utolsoNovenyPredaMezo_ = -1;
-      return;
-    }
-    TPredaTar& p = f.Predak;
+    // Another animal's meal must not steer this one's move.
     o_.utolsoAllatPredaMezo_ = -1;
-    o_.TalaltEtel = 0;
-    if (!p.AllatPredak().empty()) {
-      for (auto& t : p.TalaltAllatok) t.clear();
-      o_.KeresesMod = 0;
-      int64_t etkezoCella = -1;
-      PredakElokeszitese(p.AllatPredak(), true);
-      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
-        etkezoCella = cella;
-        return Gyujt(f, cella, p.TalaltAllatok, true);
-      });
-      for (size_t g = 0; g < p.TalaltAllatok.size() && a.Evett < f.Jollakottsag; ++g) {
-        for (int32_t s : p.TalaltAllatok[g]) {
-          if (a.Evett >= f.Jollakottsag) break;
+    o_.utolsoNovenyPredaMezo_ = -1;
+    if (f.Egyedek[i].Evett != 0) return;
+    Etkezes<TAllat>(f, i, o_.utolsoAllatPredaMezo_);
+    if (f.Egyedek[i].Evett < f.Jollakottsag) Etkezes<TNoveny>(f, i, o_.utolsoNovenyPredaMezo_);
+  }
+
+  // One meal of one prey kind: a search that collects the preys of the last
+  // probed cell, then eating them group by group until sated. A prey animal
+  // is eaten whole; a plant is bitten as far as needed and stays at mass 0.
+  template <typename T>
+  void Etkezes(TAllatFaj& f, int32_t i, int64_t& utolsoMezo) {
+    constexpr bool allatok = std::is_same_v<T, TAllat>;
+    TPredaTar& p = f.Predak;
+    const TCsoportok& csoportok = allatok ? p.AllatPredak() : p.NovenyPredak();
+    std::vector<TIdLista>& talalt = allatok ? p.TalaltAllatok : p.TalaltNovenyek;
+    if (csoportok.empty()) return;
+    // Eating destroys only other species' animals: the eater stays in place.
+    TAllat& a = f.Egyedek[i];
+    for (auto& t : talalt) t.clear();
+    talaltEtel_ = a.Evett;
+    int64_t etkezoCella = -1;
+    PredakElokeszitese(csoportok, allatok);
+    Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+      etkezoCella = cella;
+      return Gyujt(f, cella, talalt, allatok);
+    });
+    for (size_t g = 0; g < talalt.size() && a.Evett < f.Jollakottsag; ++g) {
+      for (int32_t s : talalt[g]) {
+        if (a.Evett >= f.Jollakottsag) break;
+        if constexpr (allatok) {
           const uint32_t slot = o_.racs_.AllatSlotok(s)[etkezoCella];
           if (slot == 0) continue;  // named twice and already eaten in this meal
           const TAllat& preda = o_.AllatFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
-          o_.utolsoAllatPredaMezo_ = etkezoCella;
+          utolsoMezo = etkezoCella;
           a.Evett += preda.Tomeg;
           a.DegDozis += preda.DegDozis;
           a.PerDozis += preda.PerDozis;
           o_.AllatTorlese(s, static_cast<int32_t>(slot) - 1);
-        }
-      }
-    }
-    o_.utolsoNovenyPredaMezo_ = -1;
-    if (a.Evett < f.Jollakottsag && !p.NovenyPredak().empty()) {
-      for (auto& t : p.TalaltNovenyek) t.clear();
-      o_.KeresesMod = 1;
-      o_.TalaltEtel = a.Evett;
-      int64_t etkezoCella = -1;
-      PredakElokeszitese(p.NovenyPredak(), false);
-      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
-        etkezoCella = cella;
-        return Gyujt(f, cella, p.TalaltNovenyek, false);
-      });
-      for (size_t g = 0; g < p.TalaltNovenyek.size() && a.Evett < f.Jollakottsag; ++g) {
-        for (int32_t s : p.TalaltNovenyek[g]) {
-          if (a.Evett >= f.Jollakottsag) break;
-          const uint32_t slot = o_.racs_.NovenySlotok(s)[etkezoCella];
-          TNoveny& noveny = o_.NovenyFaj(s).Egyedek[static_cast<int32_t>(slot) - 1];
-          o_.utolsoNovenyPredaMezo_ = etkezoCella;
+        } else {
+          // The bite changes the mass the grid keeps; the plant's own record
+          // follows at the end of the animal half, all bitten plants at once.
+          int32_t& tomeg = o_.racs_.NovenyTomegek(s)[etkezoCella];
+          utolsoMezo = etkezoCella;
           const int32_t szukseg = f.Jollakottsag - a.Evett;
           int32_t falat;
-          if (szukseg < noveny.Tomeg) {
+          if (szukseg < tomeg) {
             falat = szukseg;
-            noveny.Tomeg -= szukseg;
+            tomeg -= szukseg;
           } else {
-            falat = noveny.Tomeg;
-            noveny.Tomeg = 0;
+            falat = tomeg;
+            tomeg = 0;
           }
-          if (falat > 0 && noveny.Tomeg == 0) o_.racs_.Jelol(etkezoCella);
+          if (falat > 0 && tomeg == 0) o_.racs_.Jelol(etkezoCella);
+          o_.harapottNovenyek_.push_back({s, etkezoCella});
           a.Evett += falat;
           if (f.DegHatas) a.DegDozis += o_.DegPermet ? 1 : 0;
           if (f.PerHatas) a.PerDozis += o_.PerPermet ? 1 : 0;
@@ -232,14 +277,14 @@ class TAllatLepesek {
   }
 
   // The prey members of one kind, flattened once per search: group, species
-  // and where its slots and individuals are. Ids that name no species are
-  // left out here, so the probes never look them up.
+  // and the grid array that tells whether the cell holds food of it (an
+  // animal's slot, a plant's mass). Ids that name no species are left out
+  // here, so the probes never look them up.
   struct TPredaElem {
     size_t csoport;
     int32_t faj;
-    const uint32_t* slotok;
+    const uint32_t* jelek;
     const TElolenyList<TAllat>* allatok;
-    const TElolenyList<TNoveny>* novenyek;
   };
 
   void PredakElokeszitese(const TCsoportok& csoportok, bool allatok) {
@@ -248,9 +293,10 @@ class TAllatLepesek {
       for (int32_t s : csoportok[g]) {
         if (allatok ? !o_.VanAllatFaj(s) : !o_.VanNovenyFaj(s)) continue;
         if (allatok) {
-          predak_.push_back({g, s, o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek, nullptr});
+          predak_.push_back({g, s, o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek});
         } else {
-          predak_.push_back({g, s, o_.racs_.NovenySlotok(s), nullptr, &o_.NovenyFaj(s).Egyedek});
+          const int32_t* tomegek = o_.racs_.NovenyTomegek(s);
+          predak_.push_back({g, s, reinterpret_cast<const uint32_t*>(tomegek), nullptr});
         }
       }
     }
@@ -262,27 +308,28 @@ class TAllatLepesek {
   // probed cells hold no prey at all; they are settled here without a call.
   bool Gyujt(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
     bool vanPreda = false;
-    for (const TPredaElem& e : predak_) vanPreda |= e.slotok[cella] != 0;
+    for (const TPredaElem& e : predak_) vanPreda |= e.jelek[cella] != 0;
     if (vanTalalt_) {
       for (auto& t : talalt) t.clear();
       vanTalalt_ = false;
     }
-    if (!vanPreda) return o_.TalaltEtel >= f.Jollakottsag;
-    return CellaGyujtese(f, cella, talalt, allatok);
+    if (!vanPreda) return talaltEtel_ >= f.Jollakottsag;
+    return allatok ? CellaGyujtese<true>(f, cella, talalt) : CellaGyujtese<false>(f, cella, talalt);
   }
 
-  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
+  template <bool allatok>
+  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt) {
     int32_t osszeg = 0;
     bool befogadVizsgalva = false;
     for (const TPredaElem& e : predak_) {
-      const uint32_t slot = e.slotok[cella];
-      if (slot == 0) continue;
-      const int32_t index = static_cast<int32_t>(slot) - 1;
       int32_t tomeg;
-      if (allatok) {
-        tomeg = (*e.allatok)[index].Tomeg;
+      if constexpr (allatok) {
+        const uint32_t slot = e.jelek[cella];
+        if (slot == 0) continue;
+        tomeg = (*e.allatok)[static_cast<int32_t>(slot) - 1].Tomeg;
       } else {
-        tomeg = (*e.novenyek)[index].Tomeg;
+        // Only a plant with mass is food; the grid holds 0 for no plant.
+        tomeg = static_cast<int32_t>(e.jelek[cella]);
         if (tomeg <= 0) continue;
       }
       // The eater's admission does not depend on the prey: a closed cell
@@ -295,8 +342,8 @@ class TAllatLepesek {
       vanTalalt_ = true;
       if (e.csoport == 0) osszeg += tomeg;
     }
-    o_.TalaltEtel += osszeg;
-    return o_.TalaltEtel >= f.Jollakottsag;
+    talaltEtel_ += osszeg;
+    return talaltEtel_ >= f.Jollakottsag;
   }
 
   void Atlep(TAllatFaj& f, int32_t i, int64_t ujCella) {
@@ -390,9 +437,14 @@ class TAllatLepesek {
  private:
   TOkoszisztema& o_;
   int32_t l_;
+  std::vector<int64_t>* naplo_;
   std::vector<TPredaElem> predak_;
   std::vector<const uint32_t*> tiltott_;
+  std::vector<std::vector<const uint32_t*>> elotoltendo_;
+  std::vector<int32_t> elotoltesSugar_;
   bool vanTalalt_ = false;
+  // Group-0 food seen so far by the prey search (from what was already eaten).
+  int32_t talaltEtel_ = 0;
 };
 
 void TOkoszisztema::Lepes() {
@@ -417,6 +469,8 @@ void TOkoszisztema::AllatLepes() {
     }
   }
   TAllatLepesek lepesek(*this);
+  lepesek.ElotoltesElokeszitese();
+  for (const TAllatFaj* f : aktivFajok_) lepesek.Elotoltes(*f);
   while (!aktivFajok_.empty()) {
     const int32_t k = veletlen_.Random(static_cast<int32_t>(aktivFajok_.size()));
     TAllatFaj& f = *aktivFajok_[static_cast<size_t>(k)];
@@ -427,12 +481,22 @@ void TOkoszisztema::AllatLepes() {
       } else {
         f.Egyedek.Kurzor += 1;
       }
+      lepesek.Elotoltes(f);
     } else {
       aktivFajok_[static_cast<size_t>(k)] = aktivFajok_.back();
       aktivFajok_.pop_back();
     }
   }
+  HarapottNovenyekFrissitese();
   AllatFelvetel();
+}
+
+void TOkoszisztema::HarapottNovenyekFrissitese() {
+  for (const auto& [faj, cella] : harapottNovenyek_) {
+    const uint32_t slot = racs_.NovenySlotok(faj)[cella];
+    NovenyFaj(faj).Egyedek.Elem(static_cast<int32_t>(slot) - 1).Tomeg = racs_.NovenyTomegek(faj)[cella];
+  }
+  harapottNovenyek_.clear();
 }
 
 void TOkoszisztema::AllatFelvetel() {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace zelvaris {
@@ -33,6 +34,9 @@ struct TNoveny {
   bool operator==(const TNoveny&) const = default;
 };
 
+class TOkoszisztema;
+class TAllatLepesek;
+
 // How an individual comes into being; decides its starting state.
 enum class TLetrehozas { Veletlen = 0, Ujszulott = 1, Felnott = 2, Betoltott = 3 };
 
@@ -45,7 +49,13 @@ class TElolenyList {
   // During a step, the individuals below Kurzor have already taken their step.
   int32_t Kurzor = 0;
 
-  T& operator[](int32_t i) { return elemek_[static_cast<size_t>(i)]; }
+  // A plant's mass is also kept in its cell for the searches, so a plant is
+  // changed only through the ecosystem (TOkoszisztema::NovenyTomegBeallitasa).
+  T& operator[](int32_t i)
+    requires(!std::is_same_v<T, TNoveny>)
+  {
+    return elemek_[static_cast<size_t>(i)];
+  }
   const T& operator[](int32_t i) const { return elemek_[static_cast<size_t>(i)]; }
   const std::vector<T>& Elemek() const { return elemek_; }
 
@@ -89,6 +99,10 @@ class TElolenyList {
   void Tartalek(size_t n) { elemek_.reserve(n); }
 
  private:
+  friend class TOkoszisztema;
+  friend class TAllatLepesek;
+  T& Elem(int32_t i) { return elemek_[static_cast<size_t>(i)]; }
+
   std::vector<T> elemek_;
   int32_t kapacitas_ = 0;
 };

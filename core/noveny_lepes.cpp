@@ -3,6 +3,8 @@
 
 #include "core/okoszisztema.h"
 
+#include <utility>
+
 namespace zelvaris {
 
 void TOkoszisztema::NovenyLepes() {
@@ -28,6 +30,15 @@ void TOkoszisztema::NovenyLepes() {
     TNovenyFaj& f = *sorsolasLista_[m];
     if (f.Egyedek.Kurzor < f.Egyedek.Darab()) {
       const int32_t i = f.Egyedek.Kurzor;
+      // A plant a few places on reads its cell at random: ask for it now.
+      constexpr int32_t kElore = 16;
+      if (i + kElore < f.Egyedek.Darab()) {
+        const TNoveny& kesobb = std::as_const(f.Egyedek)[i + kElore];
+        const int64_t c = Cella(kesobb.Sor, kesobb.Oszlop);
+        __builtin_prefetch(racs_.NovenyTomegek(f.Id()) + c, 1);
+        for (int32_t a : f.AllatGatlas)
+          if (VanAllatFaj(a)) __builtin_prefetch(racs_.AllatSlotok(a) + c);
+      }
       if (NovenyLep(f, i)) {
         NovenyTorlese(f.Id(), i);
       } else {
@@ -49,7 +60,7 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
     if (f.PerHatas && PerPermet && veletlen_.Random(100) < f.PerHatasfok) hal = true;
     if (hal) return true;
   }
-  TNoveny& p = f.Egyedek[i];
+  TNoveny& p = f.Egyedek.Elem(i);
   const int64_t cella = Cella(p.Sor, p.Oszlop);
   bool gatolt = false;
   for (int32_t a : f.AllatGatlas) {
@@ -68,6 +79,7 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
     // A plant looks the same at every positive mass: only a change to or
     // from 0 changes its cell's look.
     if ((p.Tomeg > 0) != voltTomege) racs_.Jelol(cella);
+    racs_.NovenyTomegek(f.Id())[cella] = p.Tomeg;
   }
   f.OsszTomeg += p.Tomeg;
   return false;

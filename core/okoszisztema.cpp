@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "core/hibak.h"
 #include "core/memoria.h"
@@ -13,10 +14,10 @@ TOkoszisztema::TOkoszisztema(TVeletlen& veletlen, TKeresoTabla& tabla)
 
 TOkoszisztema::~TOkoszisztema() { RajzolasKesz = false; }
 
-void TOkoszisztema::UjFajMemoriaEllenorzes() const {
+void TOkoszisztema::UjFajMemoriaEllenorzes(bool allat) const {
   if (!vanRacs_) return;
   const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
-  const double kell = 4.0 * static_cast<double>(racs_.Cellak());
+  const double kell = TRacs::UjFajBajtCellankent(allat) * static_cast<double>(racs_.Cellak());
   if (!szabad || kell <= static_cast<double>(*szabad)) return;
   throw TMemoriaHiba("Az új faj nem fér el a memóriában: minden cellának kell egy új hely (kb. " +
                          std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB), de csak " +
@@ -25,7 +26,7 @@ void TOkoszisztema::UjFajMemoriaEllenorzes() const {
 }
 
 TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
-  UjFajMemoriaEllenorzes();
+  UjFajMemoriaEllenorzes(true);
   const auto id = AllatFajokSzama();
   allatFajok_.push_back(std::make_unique<TAllatFaj>(this, id));
   allatFajok_.back()->SetNev(nev);
@@ -38,7 +39,7 @@ TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
 }
 
 TNovenyFaj& TOkoszisztema::UjNovenyFaj(const std::string& nev) {
-  UjFajMemoriaEllenorzes();
+  UjFajMemoriaEllenorzes(false);
   const auto id = NovenyFajokSzama();
   novenyFajok_.push_back(std::make_unique<TNovenyFaj>(this, id));
   novenyFajok_.back()->SetNev(nev);
@@ -59,25 +60,27 @@ void TOkoszisztema::AllatTiltoSlotok(const TAllatFaj& faj, std::vector<const uin
     if (VanNovenyFaj(p)) ide.push_back(racs_.NovenySlotok(p));
 }
 
-bool TOkoszisztema::AllatotBefogadCella(int64_t cella, const TAllatFaj& faj) const {
+template <>
+bool TOkoszisztema::BefogadCella<TAllat>(int64_t cella, int32_t faj) const {
   std::vector<const uint32_t*> tiltok;
-  AllatTiltoSlotok(faj, tiltok);
+  AllatTiltoSlotok(AllatFaj(faj), tiltok);
   return Szabad(tiltok, cella);
 }
 
-bool TOkoszisztema::NovenytBefogadCella(int64_t cella, const TNovenyFaj& faj) const {
-  if (racs_.NovenySlotok(faj.Id())[cella] != 0) return false;
-  for (int32_t p : faj.NovenyUtkozes)
+template <>
+bool TOkoszisztema::BefogadCella<TNoveny>(int64_t cella, int32_t faj) const {
+  if (racs_.NovenySlotok(faj)[cella] != 0) return false;
+  for (int32_t p : NovenyFaj(faj).NovenyUtkozes)
     if (VanNovenyFaj(p) && racs_.NovenySlotok(p)[cella] != 0) return false;
   return true;
 }
 
 bool TOkoszisztema::AllatotBefogad(int32_t sor, int32_t oszlop, int32_t faj) const {
-  return AllatotBefogadCella(Cella(sor, oszlop), AllatFaj(faj));
+  return BefogadCella<TAllat>(Cella(sor, oszlop), faj);
 }
 
 bool TOkoszisztema::NovenytBefogad(int32_t sor, int32_t oszlop, int32_t faj) const {
-  return NovenytBefogadCella(Cella(sor, oszlop), NovenyFaj(faj));
+  return BefogadCella<TNoveny>(Cella(sor, oszlop), faj);
 }
 
 int32_t TOkoszisztema::AllatIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj) const {
@@ -88,6 +91,11 @@ int32_t TOkoszisztema::AllatIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj
 int32_t TOkoszisztema::NovenyIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj) const {
   if (!vanRacs_ || !VanNovenyFaj(faj)) return -1;
   return static_cast<int32_t>(racs_.NovenySlotok(faj)[Cella(sor, oszlop)]) - 1;
+}
+
+int32_t TOkoszisztema::NovenyTomegAMezon(int32_t sor, int32_t oszlop, int32_t faj) const {
+  if (!vanRacs_ || !VanNovenyFaj(faj)) return 0;
+  return racs_.NovenyTomegek(faj)[Cella(sor, oszlop)];
 }
 
 const TAllat* TOkoszisztema::AllatAMezon(int32_t sor, int32_t oszlop, int32_t faj) const {
@@ -106,18 +114,57 @@ bool TOkoszisztema::Valtozott(int32_t sor, int32_t oszlop) const {
 
 // --- Individuals -------------------------------------------------------------
 
-void TOkoszisztema::AllatHelyezese(int32_t faj, const TAllat& allat) {
-  const int64_t cella = Cella(allat.Sor, allat.Oszlop);
-  racs_.Jelol(cella);
-  const int32_t index = AllatFaj(faj).Egyedek.Hozzaad(allat);
-  racs_.AllatSlotok(faj)[cella] = static_cast<uint32_t>(index) + 1;
+template <>
+TElolenyList<TAllat>& TOkoszisztema::Lista<TAllat>(int32_t faj) {
+  return AllatFaj(faj).Egyedek;
 }
 
-void TOkoszisztema::NovenyHelyezese(int32_t faj, const TNoveny& noveny) {
-  const int64_t cella = Cella(noveny.Sor, noveny.Oszlop);
+template <>
+TElolenyList<TNoveny>& TOkoszisztema::Lista<TNoveny>(int32_t faj) {
+  return NovenyFaj(faj).Egyedek;
+}
+
+template <>
+uint32_t* TOkoszisztema::Slotok<TAllat>(int32_t faj) {
+  return racs_.AllatSlotok(faj);
+}
+
+template <>
+uint32_t* TOkoszisztema::Slotok<TNoveny>(int32_t faj) {
+  return racs_.NovenySlotok(faj);
+}
+
+template <typename T>
+int32_t TOkoszisztema::Helyezes(int32_t faj, const T& e) {
+  const int64_t cella = Cella(e.Sor, e.Oszlop);
   racs_.Jelol(cella);
-  const int32_t index = NovenyFaj(faj).Egyedek.Hozzaad(noveny);
-  racs_.NovenySlotok(faj)[cella] = static_cast<uint32_t>(index) + 1;
+  const int32_t index = Lista<T>(faj).Hozzaad(e);
+  Slotok<T>(faj)[cella] = static_cast<uint32_t>(index) + 1;
+  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = e.Tomeg;
+  return index;
+}
+
+template <typename T>
+void TOkoszisztema::Torles(int32_t faj, int32_t index) {
+  auto& lista = Lista<T>(faj);
+  uint32_t* slotok = Slotok<T>(faj);
+  const int64_t cella = Cella(lista[index].Sor, lista[index].Oszlop);
+  lista.Kivesz(index, std::is_same_v<T, TAllat>, [&](int32_t j) {
+    slotok[Cella(lista[j].Sor, lista[j].Oszlop)] = static_cast<uint32_t>(j) + 1;
+  });
+  slotok[cella] = 0;
+  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
+  racs_.Jelol(cella);
+}
+
+void TOkoszisztema::NovenyTomegBeallitasa(int32_t faj, int32_t index, int32_t tomeg) {
+  TNoveny& p = NovenyFaj(faj).Egyedek.Elem(index);
+  if (p.Tomeg == tomeg) return;
+  const int64_t cella = Cella(p.Sor, p.Oszlop);
+  // Only a change to or from 0 changes the cell's look.
+  if ((p.Tomeg > 0) != (tomeg > 0)) racs_.Jelol(cella);
+  p.Tomeg = tomeg;
+  racs_.NovenyTomegek(faj)[cella] = tomeg;
 }
 
 int32_t TOkoszisztema::AllatLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop,
@@ -141,8 +188,7 @@ int32_t TOkoszisztema::AllatLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop
     case TLetrehozas::Betoltott:
       break;
   }
-  AllatHelyezese(faj, a);
-  return AllatFaj(faj).Egyedek.Darab() - 1;
+  return Helyezes(faj, a);
 }
 
 int32_t TOkoszisztema::NovenyLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop,
@@ -163,31 +209,12 @@ int32_t TOkoszisztema::NovenyLetrehozasa(int32_t faj, int32_t sor, int32_t oszlo
       p.Tomeg = f.Tomeg;
       break;
   }
-  NovenyHelyezese(faj, p);
-  return NovenyFaj(faj).Egyedek.Darab() - 1;
+  return Helyezes(faj, p);
 }
 
-void TOkoszisztema::AllatTorlese(int32_t faj, int32_t index) {
-  auto& lista = AllatFaj(faj).Egyedek;
-  uint32_t* slotok = racs_.AllatSlotok(faj);
-  const int64_t cella = Cella(lista[index].Sor, lista[index].Oszlop);
-  lista.Kivesz(index, true, [&](int32_t j) {
-    slotok[Cella(lista[j].Sor, lista[j].Oszlop)] = static_cast<uint32_t>(j) + 1;
-  });
-  slotok[cella] = 0;
-  racs_.Jelol(cella);
-}
+void TOkoszisztema::AllatTorlese(int32_t faj, int32_t index) { Torles<TAllat>(faj, index); }
 
-void TOkoszisztema::NovenyTorlese(int32_t faj, int32_t index) {
-  auto& lista = NovenyFaj(faj).Egyedek;
-  uint32_t* slotok = racs_.NovenySlotok(faj);
-  const int64_t cella = Cella(lista[index].Sor, lista[index].Oszlop);
-  lista.Kivesz(index, false, [&](int32_t j) {
-    slotok[Cella(lista[j].Sor, lista[j].Oszlop)] = static_cast<uint32_t>(j) + 1;
-  });
-  slotok[cella] = 0;
-  racs_.Jelol(cella);
-}
+void TOkoszisztema::NovenyTorlese(int32_t faj, int32_t index) { Torles<TNoveny>(faj, index); }
 
 void TOkoszisztema::CellaUrites(int64_t cella) {
   for (int32_t a = 0; a < AllatFajokSzama(); ++a) {
@@ -206,7 +233,7 @@ void TOkoszisztema::MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const {
   const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
   if (!szabad) return;
   const double cellankent =
-      TRacs::BajtCellankent(AllatFajokSzama() + NovenyFajokSzama()) + kepBajtCellankent_;
+      TRacs::BajtCellankent(AllatFajokSzama(), NovenyFajokSzama()) + kepBajtCellankent_;
   // The grid held now is given back before the new one is built.
   const double regi = vanRacs_ ? cellankent * static_cast<double>(racs_.Cellak()) : 0.0;
   const double van = static_cast<double>(*szabad) + regi;
@@ -232,10 +259,57 @@ int64_t TOkoszisztema::BefogadoCellak(bool allat, int32_t faj) const {
     AllatTiltoSlotok(AllatFaj(faj), tiltok);
     for (int64_t c = 0; c < cellak; ++c) n += Szabad(tiltok, c) ? 1 : 0;
   } else {
-    const TNovenyFaj& f = NovenyFaj(faj);
-    for (int64_t c = 0; c < cellak; ++c) n += NovenytBefogadCella(c, f) ? 1 : 0;
+    for (int64_t c = 0; c < cellak; ++c) n += BefogadCella<TNoveny>(c, faj) ? 1 : 0;
   }
   return n;
+}
+
+template <>
+int32_t TOkoszisztema::Letrehozas<TAllat>(int32_t faj, int32_t sor, int32_t oszlop, TLetrehozas fajta) {
+  return AllatLetrehozasa(faj, sor, oszlop, fajta);
+}
+
+template <>
+int32_t TOkoszisztema::Letrehozas<TNoveny>(int32_t faj, int32_t sor, int32_t oszlop, TLetrehozas fajta) {
+  return NovenyLetrehozasa(faj, sor, oszlop, fajta);
+}
+
+// Places until the count reaches the start count or no cell admits the
+// species any more; the draws are those of an unbounded placement whenever
+// the start count fits.
+template <typename T>
+void TOkoszisztema::KezdoNepesseg(int32_t id, std::vector<THiany>& hianyok) {
+  constexpr bool allat = std::is_same_v<T, TAllat>;
+  const auto& egyedek = Lista<T>(id);
+  const int32_t kert = allat ? AllatFaj(id).PopulacioMeret : NovenyFaj(id).PopulacioMeret;
+  const int32_t kezdo = egyedek.Darab();
+  if (kert <= kezdo) return;
+  int64_t foglaltKorlat = kezdo;
+  if constexpr (allat) {
+    for (int32_t a : AllatFaj(id).AllatUtkozes)
+      if (VanAllatFaj(a)) foglaltKorlat += AllatFaj(a).Egyedek.Darab();
+  }
+  const TIdLista& tiltottNovenyek = allat ? AllatFaj(id).NovenyUtkozes : NovenyFaj(id).NovenyUtkozes;
+  for (int32_t p : tiltottNovenyek)
+    if (VanNovenyFaj(p)) foglaltKorlat += NovenyFaj(p).Egyedek.Darab();
+  int64_t cel = kert;
+  if (int64_t{kert} - kezdo > racs_.Cellak() - foglaltKorlat)
+    cel = std::min<int64_t>(kert, kezdo + BefogadoCellak(allat, id));
+  // The arrays that must be empty in an admitting cell, looked up once.
+  std::vector<const uint32_t*> tiltok;
+  if constexpr (allat) {
+    AllatTiltoSlotok(AllatFaj(id), tiltok);
+  } else {
+    tiltok.push_back(racs_.NovenySlotok(id));
+    for (int32_t p : tiltottNovenyek)
+      if (VanNovenyFaj(p)) tiltok.push_back(racs_.NovenySlotok(p));
+  }
+  while (egyedek.Darab() < cel) {
+    const int32_t sor = veletlen_.Random(l_);
+    const int32_t oszlop = veletlen_.Random(l_);
+    if (Szabad(tiltok, Cella(sor, oszlop))) Letrehozas<T>(id, sor, oszlop, TLetrehozas::Veletlen);
+  }
+  if (cel < kert) hianyok.push_back({allat, id, kert, egyedek.Darab()});
 }
 
 std::vector<THiany> TOkoszisztema::Alkalmaz() {
@@ -265,38 +339,8 @@ std::vector<THiany> TOkoszisztema::Alkalmaz() {
 
   std::vector<THiany> hianyok;
   if (Benepesit) {
-    // Places until the count reaches the start count or no cell admits the
-    // species any more; the draws are those of an unbounded placement
-    // whenever the start count fits.
-    auto elhelyez = [&](bool allat, int32_t id, TElolenyFaj& f, auto& egyedek,
-                        const std::vector<int32_t>& tiltottAllatok,
-                        const std::vector<int32_t>& tiltottNovenyek) {
-      const int32_t kert = f.PopulacioMeret;
-      const int32_t kezdo = egyedek.Darab();
-      if (kert <= kezdo) return;
-      int64_t foglaltKorlat = kezdo;
-      for (int32_t a : tiltottAllatok)
-        if (VanAllatFaj(a)) foglaltKorlat += AllatFaj(a).Egyedek.Darab();
-      for (int32_t p : tiltottNovenyek)
-        if (VanNovenyFaj(p)) foglaltKorlat += NovenyFaj(p).Egyedek.Darab();
-      int64_t cel = kert;
-      if (int64_t{kert} - kezdo > cellak - foglaltKorlat)
-        cel = std::min<int64_t>(kert, kezdo + BefogadoCellak(allat, id));
-      while (egyedek.Darab() < cel) {
-        const int32_t sor = veletlen_.Random(l_);
-        const int32_t oszlop = veletlen_.Random(l_);
-        if (allat) {
-          if (AllatotBefogad(sor, oszlop, id)) AllatLetrehozasa(id, sor, oszlop, TLetrehozas::Veletlen);
-        } else {
-          if (NovenytBefogad(sor, oszlop, id)) NovenyLetrehozasa(id, sor, oszlop, TLetrehozas::Veletlen);
-        }
-      }
-      if (cel < kert) hianyok.push_back({allat, id, kert, egyedek.Darab()});
-    };
-    static const std::vector<int32_t> nincs;
-    for (auto& f : novenyFajok_) elhelyez(false, f->Id(), *f, f->Egyedek, nincs, f->NovenyUtkozes);
-    for (auto& f : allatFajok_)
-      elhelyez(true, f->Id(), *f, f->Egyedek, f->AllatUtkozes, f->NovenyUtkozes);
+    for (auto& f : novenyFajok_) KezdoNepesseg<TNoveny>(f->Id(), hianyok);
+    for (auto& f : allatFajok_) KezdoNepesseg<TAllat>(f->Id(), hianyok);
   }
   RajzolasKesz = true;
   Ujrarajzol();
@@ -327,30 +371,30 @@ void TOkoszisztema::Atmeretez(int32_t n) {
   Ujrarajzol();
 }
 
-// Destroys every individual of the species, last first, clearing their cells.
-template <typename Fajok, typename Slotok>
-void TOkoszisztema::FajokUritese(Fajok& fajok, Slotok slotok) {
-  for (auto& f : fajok) {
+// Destroys every individual of every species of one kind, last first,
+// clearing their cells.
+template <typename T>
+void TOkoszisztema::FajokUritese() {
+  const int32_t fajok = std::is_same_v<T, TAllat> ? AllatFajokSzama() : NovenyFajokSzama();
+  for (int32_t faj = 0; faj < fajok; ++faj) {
+    auto& egyedek = Lista<T>(faj);
     if (vanRacs_ && racs_.L() > 0) {
-      uint32_t* s = slotok(f->Id());
-      for (int32_t i = f->Egyedek.Darab() - 1; i >= 0; --i) {
-        const int64_t cella = Cella(f->Egyedek[i].Sor, f->Egyedek[i].Oszlop);
+      uint32_t* s = Slotok<T>(faj);
+      for (int32_t i = egyedek.Darab() - 1; i >= 0; --i) {
+        const int64_t cella = Cella(egyedek[i].Sor, egyedek[i].Oszlop);
         s[cella] = 0;
+        if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
         racs_.Jelol(cella);
       }
     }
-    f->Egyedek.Urites();
+    egyedek.Urites();
   }
   Rajzol();
 }
 
-void TOkoszisztema::AllatFajUrit() {
-  FajokUritese(allatFajok_, [this](int32_t id) { return racs_.AllatSlotok(id); });
-}
+void TOkoszisztema::AllatFajUrit() { FajokUritese<TAllat>(); }
 
-void TOkoszisztema::NovenyFajUrit() {
-  FajokUritese(novenyFajok_, [this](int32_t id) { return racs_.NovenySlotok(id); });
-}
+void TOkoszisztema::NovenyFajUrit() { FajokUritese<TNoveny>(); }
 
 void TOkoszisztema::OkoUrit() {
   RajzolasKesz = false;
@@ -402,39 +446,39 @@ class TSpiral {
 
 }  // namespace
 
-int32_t TOkoszisztema::GocBevitel() {
-  if (!vanRacs_ || l_ <= 0) return 0;
-  const bool allat = GocFajta == 0;
-  if (allat ? !VanAllatFaj(GocFaj) : !VanNovenyFaj(GocFaj)) return 0;
-  TElolenyFaj& faj = allat ? static_cast<TElolenyFaj&>(AllatFaj(GocFaj))
-                           : static_cast<TElolenyFaj&>(NovenyFaj(GocFaj));
-  auto darab = [&] {
-    return allat ? AllatFaj(GocFaj).Egyedek.Darab() : NovenyFaj(GocFaj).Egyedek.Darab();
-  };
-  auto befogad = [&](const TSpiral& s) {
-    return allat ? AllatotBefogad(static_cast<int32_t>(s.Sor()), static_cast<int32_t>(s.Oszlop()), GocFaj)
-                 : NovenytBefogad(static_cast<int32_t>(s.Sor()), static_cast<int32_t>(s.Oszlop()), GocFaj);
-  };
+template <typename T>
+int32_t TOkoszisztema::GocElhelyezes(const TGocKeres& keres) {
+  constexpr bool allat = std::is_same_v<T, TAllat>;
+  const TElolenyFaj& faj = allat ? static_cast<const TElolenyFaj&>(AllatFaj(keres.Faj))
+                                 : static_cast<const TElolenyFaj&>(NovenyFaj(keres.Faj));
+  const auto& egyedek = Lista<T>(keres.Faj);
   const int64_t l = l_;
-  const int64_t gy = ((int64_t{GocY} % l) + l) % l;
-  const int64_t gx = ((int64_t{GocX} % l) + l) % l;
-  TSpiral spiral(gy, gx, l);
+  TSpiral spiral(((int64_t{keres.Y} % l) + l) % l, ((int64_t{keres.X} % l) + l) % l, l);
+  auto befogad = [&] { return BefogadCella<T>(spiral.Sor() * l + spiral.Oszlop(), keres.Faj); };
   int32_t elhelyezett = 0;
   bool vege = false;
-  while (!vege && elhelyezett < faj.GocEgyedszam && darab() < l * l) {
+  while (!vege && elhelyezett < faj.GocEgyedszam && egyedek.Darab() < l * l) {
     if (faj.GocRitkitas >= 0) {
       for (int64_t i = 0; i <= faj.GocRitkitas && !vege; ++i) vege = !spiral.Lepes();
     }
-    while (!vege && !befogad(spiral)) vege = !spiral.Lepes();
+    while (!vege && !befogad()) vege = !spiral.Lepes();
     if (vege) break;
-    const auto sor = static_cast<int32_t>(spiral.Sor());
-    const auto oszlop = static_cast<int32_t>(spiral.Oszlop());
-    if (allat) {
-      AllatLetrehozasa(GocFaj, sor, oszlop, TLetrehozas::Felnott);
-    } else {
-      NovenyLetrehozasa(GocFaj, sor, oszlop, TLetrehozas::Ujszulott);
-    }
+    Letrehozas<T>(keres.Faj, static_cast<int32_t>(spiral.Sor()), static_cast<int32_t>(spiral.Oszlop()),
+                  allat ? TLetrehozas::Felnott : TLetrehozas::Ujszulott);
     ++elhelyezett;
+  }
+  return elhelyezett;
+}
+
+int32_t TOkoszisztema::GocBevitel(TGocKeres keres) {
+  if (!vanRacs_ || l_ <= 0) return 0;
+  int32_t elhelyezett = 0;
+  if (keres.Fajta == 0) {
+    if (!VanAllatFaj(keres.Faj)) return 0;
+    elhelyezett = GocElhelyezes<TAllat>(keres);
+  } else {
+    if (!VanNovenyFaj(keres.Faj)) return 0;
+    elhelyezett = GocElhelyezes<TNoveny>(keres);
   }
   Rajzol();
   return elhelyezett;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/dozis_forras.h"
@@ -23,6 +24,14 @@
 namespace zelvaris {
 
 // A start population that did not fit: the cells that admit the species ran out.
+// A seed-point request: which species, and the cell the spiral starts from.
+struct TGocKeres {
+  uint8_t Fajta = 0;  // 0 animal, 1 plant
+  int32_t X = 0;      // column
+  int32_t Y = 0;      // row
+  int32_t Faj = -1;
+};
+
 struct THiany {
   bool Allat = false;
   int32_t FajId = 0;
@@ -73,13 +82,9 @@ class TOkoszisztema {
   void NovenyFajUrit();
   void OkoUrit();
 
-  // Seed-point request and placement along a square spiral; returns the
-  // number of individuals placed.
-  uint8_t GocFajta = 0;  // 0 animal, 1 plant
-  int32_t GocX = 0;      // column
-  int32_t GocY = 0;      // row
-  int32_t GocFaj = -1;
-  int32_t GocBevitel();
+  // Places up to the species' GocEgyedszam individuals along a square spiral
+  // around the requested cell; returns the number placed.
+  int32_t GocBevitel(TGocKeres keres);
 
   bool Benepesit = true;
 
@@ -93,6 +98,8 @@ class TOkoszisztema {
   // The list index of that individual, or -1.
   int32_t AllatIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj) const;
   int32_t NovenyIndexAMezon(int32_t sor, int32_t oszlop, int32_t faj) const;
+  // The mass the grid keeps for the plant of a species in a cell (0 for none).
+  int32_t NovenyTomegAMezon(int32_t sor, int32_t oszlop, int32_t faj) const;
 
   // Creates an individual of the given kind in a cell and adds it to its
   // species (drawing the random values the kind needs); returns its index.
@@ -102,18 +109,19 @@ class TOkoszisztema {
   // Destroys an individual: out of its list and its cell, cell marked changed.
   void AllatTorlese(int32_t faj, int32_t index);
   void NovenyTorlese(int32_t faj, int32_t index);
+  // Sets a plant's mass (marking its cell when it shows differently); the one
+  // way to change a plant from outside the ecosystem.
+  void NovenyTomegBeallitasa(int32_t faj, int32_t index, int32_t tomeg);
 
   // --- Step ---------------------------------------------------------------
   int32_t Ido = 0;
   void Lepes();
   void AllatLepes();
   void NovenyLepes();
-  // Scratch of the prey search: the kind searched (0 animals, 1 plants) and
-  // the group-0 food seen so far.
-  uint8_t KeresesMod = 0;
-  int32_t TalaltEtel = 0;
   // Callback probes made by ring searches since construction (for benchmarks).
   uint64_t Probak() const { return probak_; }
+  // While set, every probed cell is appended here (for benchmarks).
+  void ProbaNaploBeallitasa(std::vector<int64_t>* naplo) { probaNaplo_ = naplo; }
 
   // --- Sprays ---------------------------------------------------------------
   bool PermetezesVolt = false;
@@ -165,8 +173,9 @@ class TOkoszisztema {
 
  private:
   friend class TAllatLepesek;
+  struct TLathatok;
+  TLathatok Lathatok() const;
   int64_t Cella(int32_t sor, int32_t oszlop) const { return int64_t{sor} * l_ + oszlop; }
-  bool AllatotBefogadCella(int64_t cella, const TAllatFaj& faj) const;
   // The slot arrays a cell must have empty to admit an animal of `faj`: its
   // own species' and those of the species it avoids. They do not move while
   // the grid keeps its size, so a step looks them up once per animal.
@@ -176,17 +185,32 @@ class TOkoszisztema {
       if (slotok[cella] != 0) return false;
     return true;
   }
-  bool NovenytBefogadCella(int64_t cella, const TNovenyFaj& faj) const;
-  void AllatHelyezese(int32_t faj, const TAllat& allat);
-  void NovenyHelyezese(int32_t faj, const TNoveny& noveny);
+  // Placement and removal of either kind of individual (TAllat, TNoveny).
+  template <typename T>
+  TElolenyList<T>& Lista(int32_t faj);
+  template <typename T>
+  uint32_t* Slotok(int32_t faj);
+  template <typename T>
+  int32_t Helyezes(int32_t faj, const T& e);
+  template <typename T>
+  void Torles(int32_t faj, int32_t index);
+  template <typename T>
+  bool BefogadCella(int64_t cella, int32_t faj) const;
+  template <typename T>
+  int32_t Letrehozas(int32_t faj, int32_t sor, int32_t oszlop, TLetrehozas fajta);
+  template <typename T>
+  void KezdoNepesseg(int32_t id, std::vector<THiany>& hianyok);
+  template <typename T>
+  int32_t GocElhelyezes(const TGocKeres& keres);
   void CellaUrites(int64_t cella);
-  template <typename Fajok, typename Slotok>
-  void FajokUritese(Fajok& fajok, Slotok slotok);
+  template <typename T>
+  void FajokUritese();
   void MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const;
-  void UjFajMemoriaEllenorzes() const;
+  void UjFajMemoriaEllenorzes(bool allat) const;
   int64_t BefogadoCellak(bool allat, int32_t faj) const;
   bool NovenyLep(TNovenyFaj& faj, int32_t index);
   void AllatFelvetel();
+  void HarapottNovenyekFrissitese();
   void NovenyFelvetel();
 
   TVeletlen& veletlen_;
@@ -207,7 +231,11 @@ class TOkoszisztema {
   // Cells of the last animal and plant meal of the feeding animal (-1: none).
   int64_t utolsoAllatPredaMezo_ = -1;
   int64_t utolsoNovenyPredaMezo_ = -1;
+  // Plants bitten in the animal half (species, cell): during the half only
+  // the grid's mass changes, their records are brought up to date at its end.
+  std::vector<std::pair<int32_t, int64_t>> harapottNovenyek_;
   uint64_t probak_ = 0;
+  std::vector<int64_t>* probaNaplo_ = nullptr;
   double kepBajtCellankent_ = 0.0;
   std::optional<uint64_t> elerhetoMemoria_;
 };

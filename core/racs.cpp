@@ -3,12 +3,43 @@
 #include <algorithm>
 #include <new>
 
+#include <sys/mman.h>
+
 namespace zelvaris {
 
+namespace {
+
+constexpr size_t kNagyLap = size_t{2} << 20;
+
+}  // namespace
+
+// Large arrays are mapped directly, aligned to 2 MiB and marked for huge
+// pages: a search ring spans a few rows, each on its own 4 KiB page, so with
+// small pages nearly every probe of a large world misses the address cache.
+// Fresh anonymous pages read as zero and cost memory only once touched.
 TSlotTomb::TSlotTomb(int64_t n) {
-  auto* p = static_cast<uint32_t*>(std::calloc(static_cast<size_t>(std::max<int64_t>(n, 1)), sizeof(uint32_t)));
-  if (p == nullptr) throw std::bad_alloc();
-  adat_.reset(p);
+  const size_t bajt = static_cast<size_t>(std::max<int64_t>(n, 1)) * sizeof(uint32_t);
+  if (bajt < kNagyLap) {
+    auto* p = static_cast<uint32_t*>(std::calloc(bajt / sizeof(uint32_t), sizeof(uint32_t)));
+    if (p == nullptr) throw std::bad_alloc();
+    adat_ = {p, Felszabadito{nullptr, 0}};
+    return;
+  }
+  const size_t hossz = bajt + kNagyLap;
+  void* terulet = mmap(nullptr, hossz, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (terulet == MAP_FAILED) throw std::bad_alloc();
+  const auto kezdet = reinterpret_cast<uintptr_t>(terulet);
+  const uintptr_t igazitott = (kezdet + kNagyLap - 1) & ~(uintptr_t{kNagyLap} - 1);
+  madvise(reinterpret_cast<void*>(igazitott), bajt, MADV_HUGEPAGE);
+  adat_ = {reinterpret_cast<uint32_t*>(igazitott), Felszabadito{terulet, hossz}};
+}
+
+void TSlotTomb::Felszabadito::operator()(uint32_t* p) const {
+  if (terulet == nullptr) {
+    std::free(p);
+  } else {
+    munmap(terulet, hossz);
+  }
 }
 
 void TRacs::Epites(int64_t l, int32_t allatFajok, int32_t novenyFajok) {
@@ -18,6 +49,8 @@ void TRacs::Epites(int64_t l, int32_t allatFajok, int32_t novenyFajok) {
   for (int32_t i = 0; i < allatFajok; ++i) allat_.emplace_back(Cellak());
   noveny_.reserve(static_cast<size_t>(novenyFajok));
   for (int32_t i = 0; i < novenyFajok; ++i) noveny_.emplace_back(Cellak());
+  novenyTomeg_.reserve(static_cast<size_t>(novenyFajok));
+  for (int32_t i = 0; i < novenyFajok; ++i) novenyTomeg_.emplace_back(Cellak());
   valtozott_.assign(static_cast<size_t>((Cellak() + 63) / 64), 0);
 }
 
@@ -25,6 +58,7 @@ void TRacs::Torles() {
   l_ = 0;
   allat_.clear();
   noveny_.clear();
+  novenyTomeg_.clear();
   valtozott_.clear();
   valtozott_.shrink_to_fit();
   valtozottLista_.clear();
@@ -36,7 +70,12 @@ void TRacs::AllatFajHozzaadasa() {
 }
 
 void TRacs::NovenyFajHozzaadasa() {
-  if (l_ > 0) noveny_.emplace_back(Cellak());
+  if (l_ <= 0) return;
+  TSlotTomb slotok(Cellak()), tomegek(Cellak());
+  noveny_.reserve(noveny_.size() + 1);
+  novenyTomeg_.reserve(novenyTomeg_.size() + 1);
+  noveny_.push_back(std::move(slotok));
+  novenyTomeg_.push_back(std::move(tomegek));
 }
 
 void TRacs::Atmeretezes(int64_t ujL) {
@@ -51,6 +90,7 @@ void TRacs::Atmeretezes(int64_t ujL) {
   };
   atmasol(allat_);
   atmasol(noveny_);
+  atmasol(novenyTomeg_);
   std::vector<uint64_t> ujJelek(static_cast<size_t>((ujL * ujL + 63) / 64), 0);
   std::vector<int64_t> ujLista;
   for (int64_t regiCella : valtozottLista_) {

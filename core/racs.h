@@ -1,7 +1,10 @@
 #pragma once
 // The grid's storage: for every species one flat array with one slot per cell
-// (the individual's list index + 1, 0 for none), so a cell costs four bytes
-// per species and adding a species appends one array. Changed cells are kept
+// (the individual's list index + 1, 0 for none), and for every plant species
+// a second one with the mass of the plant standing there (0 for none), so a
+// search decides from the grid alone whether a cell holds food. A cell costs
+// four bytes per animal species and eight per plant species; adding a species
+// appends its arrays. Changed cells are kept
 // as a bit per cell plus a list, so a drawing pass visits only them; a cell
 // is marked when its look may have changed (a plant's mass matters only as
 // zero or not).
@@ -15,7 +18,8 @@
 namespace zelvaris {
 
 // A zero-filled array of slots; the zeroes come from fresh pages, so building
-// a large grid touches only the memory the world actually uses.
+// a large grid touches only the memory the world actually uses. Large arrays
+// live on huge pages where the system grants them.
 class TSlotTomb {
  public:
   TSlotTomb() = default;
@@ -27,15 +31,21 @@ class TSlotTomb {
 
  private:
   struct Felszabadito {
-    void operator()(uint32_t* p) const { std::free(p); }
+    void* terulet;  // the mapping, or null for a small heap block
+    size_t hossz;
+    void operator()(uint32_t* p) const;
   };
-  std::unique_ptr<uint32_t[], Felszabadito> adat_;
+  std::unique_ptr<uint32_t[], Felszabadito> adat_{nullptr, Felszabadito{nullptr, 0}};
 };
 
 class TRacs {
  public:
   // Bytes one cell needs with the given number of species.
-  static double BajtCellankent(int32_t fajok) { return 4.0 * fajok + 1.0 / 8.0; }
+  static double BajtCellankent(int32_t allatFajok, int32_t novenyFajok) {
+    return 4.0 * allatFajok + 8.0 * novenyFajok + 1.0 / 8.0;
+  }
+  // What one more species of the kind adds to every cell.
+  static double UjFajBajtCellankent(bool allat) { return allat ? 4.0 : 8.0; }
 
   int64_t L() const { return l_; }
   int64_t Cellak() const { return l_ * l_; }
@@ -52,6 +62,12 @@ class TRacs {
   uint32_t* NovenySlotok(int32_t faj) { return noveny_[static_cast<size_t>(faj)].Adat(); }
   const uint32_t* AllatSlotok(int32_t faj) const { return allat_[static_cast<size_t>(faj)].Adat(); }
   const uint32_t* NovenySlotok(int32_t faj) const { return noveny_[static_cast<size_t>(faj)].Adat(); }
+  int32_t* NovenyTomegek(int32_t faj) {
+    return reinterpret_cast<int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat());
+  }
+  const int32_t* NovenyTomegek(int32_t faj) const {
+    return reinterpret_cast<const int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat());
+  }
 
   void Jelol(int64_t cella) {
     uint64_t& szo = valtozott_[static_cast<size_t>(cella >> 6)];
@@ -97,6 +113,7 @@ class TRacs {
   int64_t l_ = 0;
   std::vector<TSlotTomb> allat_;
   std::vector<TSlotTomb> noveny_;
+  std::vector<TSlotTomb> novenyTomeg_;
   std::vector<uint64_t> valtozott_;
   std::vector<int64_t> valtozottLista_;
 };

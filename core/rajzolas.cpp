@@ -5,46 +5,6 @@
 
 namespace zelvaris {
 
-TSzin TOkoszisztema::TerkepSzin(int32_t sor, int32_t oszlop) const {
-  const int64_t cella = Cella(sor, oszlop);
-  for (int32_t a : AllatSorrend)
-    if (VanAllatFaj(a) && racs_.AllatSlotok(a)[cella] != 0 && AllatFaj(a).Tkp())
-      return AllatFaj(a).Szin();
-  for (int32_t p : NovenySorrend) {
-    if (!VanNovenyFaj(p) || !NovenyFaj(p).Tkp()) continue;
-    const uint32_t slot = racs_.NovenySlotok(p)[cella];
-    if (slot == 0) continue;
-    // The first plant decides, even at mass 0: a lower one never shows through.
-    const TNovenyFaj& f = NovenyFaj(p);
-    return f.Egyedek[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? f.Szin() : FeketeSzin;
-  }
-  return FeketeSzin;
-}
-
-TOkoszisztema::TNagyitoTartalom TOkoszisztema::NagyitoTartalom(int32_t sor, int32_t oszlop) const {
-  TNagyitoTartalom t;
-  const int64_t cella = Cella(sor, oszlop);
-  for (int32_t p : NovenySorrend) {
-    if (!VanNovenyFaj(p) || !NovenyFaj(p).Ngy()) continue;
-    const uint32_t slot = racs_.NovenySlotok(p)[cella];
-    if (slot == 0) continue;
-    const TNovenyFaj& f = NovenyFaj(p);
-    t.Hatter = f.Egyedek[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? f.Szin() : FeketeSzin;
-    break;
-  }
-  for (int32_t a : AllatSorrend) {
-    if (!VanAllatFaj(a) || !AllatFaj(a).Ngy()) continue;
-    const uint32_t slot = racs_.AllatSlotok(a)[cella];
-    if (slot == 0) continue;
-    const TAllatFaj& f = AllatFaj(a);
-    t.VanAllat = true;
-    t.Nem = f.Egyedek[static_cast<int32_t>(slot) - 1].Nem;
-    t.AllatSzin = f.Szin();
-    break;
-  }
-  return t;
-}
-
 namespace {
 
 // The shown species of one drawing pass in drawing order, with their slot
@@ -56,6 +16,7 @@ struct TLathatoAllat {
 };
 struct TLathatoNoveny {
   const uint32_t* slotok;
+  const int32_t* tomegek;
   const TElolenyList<TNoveny>* egyedek;
   TSzin szin;
 };
@@ -64,19 +25,45 @@ struct TLathatoNoveny {
 // in bands of rows so the buffer stays at 16 MB.
 constexpr int64_t kSavCellak = int64_t{1} << 22;
 
-struct TLathatok {
+}  // namespace
+
+// The shown species in drawing order, the one place that decides what a cell
+// shows on the map and on the magnifier.
+struct TOkoszisztema::TLathatok {
   std::vector<TLathatoAllat> terkepAllatok, nagyitoAllatok;
   std::vector<TLathatoNoveny> terkepNovenyek, nagyitoNovenyek;
 
-  // Lowest shown species first, each present one painting over the last:
-  // the same colour as taking the first present one, without a branch per
-  // animal species that the mix of emptied and entered cells makes
-  // unpredictable.
+  // The magnifier square: the first shown plant decides the background (black
+  // at mass 0), the first shown animal the symbol.
+  TNagyitoTartalom Nagyito(int64_t cella) const {
+    TNagyitoTartalom t;
+    for (const auto& p : nagyitoNovenyek) {
+      const uint32_t slot = p.slotok[cella];
+      if (slot == 0) continue;
+      t.Hatter = p.tomegek[cella] > 0 ? p.szin : FeketeSzin;
+      break;
+    }
+    for (const auto& a : nagyitoAllatok) {
+      const uint32_t slot = a.slotok[cella];
+      if (slot == 0) continue;
+      t.VanAllat = true;
+      t.Nem = (*a.egyedek)[static_cast<int32_t>(slot) - 1].Nem;
+      t.AllatSzin = a.szin;
+      break;
+    }
+    return t;
+  }
+
+  // The map colour: the first shown animal present, else the first shown plant
+  // present, black at mass 0 (a lower plant never shows through), else black.
+  // Painted lowest first, each present one over the last: the same colour as
+  // taking the first present one, without a branch per animal species that
+  // the mix of emptied and entered cells makes unpredictable.
   TSzin TerkepSzin(int64_t cella) const {
     TSzin szin = FeketeSzin;
     for (auto p = terkepNovenyek.rbegin(); p != terkepNovenyek.rend(); ++p) {
       const uint32_t slot = p->slotok[cella];
-      if (slot != 0) szin = (*p->egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p->szin : FeketeSzin;
+      if (slot != 0) szin = p->tomegek[cella] > 0 ? p->szin : FeketeSzin;
     }
     for (auto a = terkepAllatok.rbegin(); a != terkepAllatok.rend(); ++a)
       szin = a->slotok[cella] != 0 ? a->szin : szin;
@@ -112,7 +99,32 @@ struct TLathatok {
   }
 };
 
-}  // namespace
+TOkoszisztema::TLathatok TOkoszisztema::Lathatok() const {
+  TLathatok l;
+  for (int32_t a : AllatSorrend) {
+    if (!VanAllatFaj(a)) continue;
+    const TAllatFaj& f = AllatFaj(a);
+    const TLathatoAllat la{racs_.AllatSlotok(a), &f.Egyedek, f.Szin()};
+    if (f.Tkp()) l.terkepAllatok.push_back(la);
+    if (f.Ngy()) l.nagyitoAllatok.push_back(la);
+  }
+  for (int32_t p : NovenySorrend) {
+    if (!VanNovenyFaj(p)) continue;
+    const TNovenyFaj& f = NovenyFaj(p);
+    const TLathatoNoveny ln{racs_.NovenySlotok(p), racs_.NovenyTomegek(p), &f.Egyedek, f.Szin()};
+    if (f.Tkp()) l.terkepNovenyek.push_back(ln);
+    if (f.Ngy()) l.nagyitoNovenyek.push_back(ln);
+  }
+  return l;
+}
+
+TSzin TOkoszisztema::TerkepSzin(int32_t sor, int32_t oszlop) const {
+  return Lathatok().TerkepSzin(Cella(sor, oszlop));
+}
+
+TOkoszisztema::TNagyitoTartalom TOkoszisztema::NagyitoTartalom(int32_t sor, int32_t oszlop) const {
+  return Lathatok().Nagyito(Cella(sor, oszlop));
+}
 
 void TOkoszisztema::Rajzol() {
   if (!vanRacs_ || !RajzolasKesz || !rajzolhat_) return;
@@ -125,38 +137,10 @@ void TOkoszisztema::Rajzol() {
     return;
   }
 
-  TLathatok l;
-  for (int32_t a : AllatSorrend) {
-    if (!VanAllatFaj(a)) continue;
-    const TAllatFaj& f = AllatFaj(a);
-    const TLathatoAllat la{racs_.AllatSlotok(a), &f.Egyedek, f.Szin()};
-    if (f.Tkp()) l.terkepAllatok.push_back(la);
-    if (f.Ngy()) l.nagyitoAllatok.push_back(la);
-  }
-  for (int32_t p : NovenySorrend) {
-    if (!VanNovenyFaj(p)) continue;
-    const TNovenyFaj& f = NovenyFaj(p);
-    const TLathatoNoveny ln{racs_.NovenySlotok(p), &f.Egyedek, f.Szin()};
-    if (f.Tkp()) l.terkepNovenyek.push_back(ln);
-    if (f.Ngy()) l.nagyitoNovenyek.push_back(ln);
-  }
+  const TLathatok l = Lathatok();
   const int64_t oldal = racs_.L();
   auto nagyito = [&](int64_t sor, int64_t oszlop, int64_t cella) {
-    TNagyitoTartalom t;
-    for (const auto& p : l.nagyitoNovenyek) {
-      const uint32_t slot = p.slotok[cella];
-      if (slot == 0) continue;
-      t.Hatter = (*p.egyedek)[static_cast<int32_t>(slot) - 1].Tomeg > 0 ? p.szin : FeketeSzin;
-      break;
-    }
-    for (const auto& a : l.nagyitoAllatok) {
-      const uint32_t slot = a.slotok[cella];
-      if (slot == 0) continue;
-      t.VanAllat = true;
-      t.Nem = (*a.egyedek)[static_cast<int32_t>(slot) - 1].Nem;
-      t.AllatSzin = a.szin;
-      break;
-    }
+    const TNagyitoTartalom t = l.Nagyito(cella);
     rajzolo_->NagyitoNegyzet(static_cast<int32_t>(oszlop - keretBal_),
                              static_cast<int32_t>(sor - keretFelso_), t.Hatter, t.VanAllat, t.Nem,
                              t.AllatSzin);

@@ -18,13 +18,12 @@ namespace {
 // A species added to a built world needs a slot in every cell. The check
 // comes before the ecosystem is touched, so a refusal changes nothing.
 bool ElferAzUjFaj(TAlkalmazasKornyezet& kornyezet, const TMemoriaLekerdezes& memoria, QWidget* szulo,
-                  const QString& cim) {
+                  const QString& cim, TFajFajta fajta) {
   const TOkoszisztema& oko = kornyezet.Okoszisztema();
   if (!oko.VanRacs()) return true;
   const std::optional<uint64_t> szabad = memoria ? memoria() : ElerhetoMemoria();
   if (!szabad) return true;
-  const int32_t fajok = oko.AllatFajokSzama() + oko.NovenyFajokSzama();
-  const double cellankent = TRacs::BajtCellankent(fajok + 1) - TRacs::BajtCellankent(fajok);
+  const double cellankent = TRacs::UjFajBajtCellankent(fajta == TFajFajta::Allat);
   const double kell = cellankent * static_cast<double>(oko.L()) * static_cast<double>(oko.L());
   if (kell <= static_cast<double>(*szabad)) return true;
   kornyezet.Modalis().Uzenet(
@@ -42,7 +41,7 @@ std::optional<int32_t> Felvetel(TAlkalmazasKornyezet& kornyezet, TDialogus& dial
                                 QWidget* szulo, const TMemoriaLekerdezes& memoria, TFajFajta fajta,
                                 TFelvetel felvetel) {
   if (kornyezet.Modalis().Dialogus(dialogus) != QDialog::Accepted) return std::nullopt;
-  if (!ElferAzUjFaj(kornyezet, memoria, szulo, dialogus.windowTitle())) return std::nullopt;
+  if (!ElferAzUjFaj(kornyezet, memoria, szulo, dialogus.windowTitle(), fajta)) return std::nullopt;
   int32_t id = 0;
   try {
     id = felvetel(kornyezet.Okoszisztema(), dialogus.Nev().toStdString());

@@ -126,7 +126,7 @@ void TForm_Tkp::JobbGombNyomas(QPoint pont, Qt::KeyboardModifiers modositok) {
     valasz = QDialog::Accepted;  // the last placement again, without asking
   }
   // The dialog's values go into the chosen species even when nothing is placed.
-  oko.GocFaj = -1;
+  gocKeres_.Faj = -1;
   // A field left with Enter may still hold more than a species stores.
   auto tarolhato = [](int64_t v) {
     return static_cast<int32_t>(
@@ -136,22 +136,22 @@ void TForm_Tkp::JobbGombNyomas(QPoint pont, Qt::KeyboardModifiers modositok) {
   const int32_t ritkitas = tarolhato(goc_.Ritkitas());
   const int noveny = goc_.KivalasztottNoveny();
   if (goc_.NovenyOldalAktiv() && oko.NovenyFajokSzama() > 0 && oko.VanNovenyFaj(noveny)) {
-    oko.GocFajta = 1;
-    oko.GocFaj = noveny;
+    gocKeres_.Fajta = 1;
+    gocKeres_.Faj = noveny;
     oko.NovenyFaj(noveny).GocEgyedszam = egyedszam;
     oko.NovenyFaj(noveny).GocRitkitas = ritkitas;
   }
   const int allat = goc_.KivalasztottAllat();
   if (goc_.AllatOldalAktiv() && oko.AllatFajokSzama() > 0 && oko.VanAllatFaj(allat)) {
-    oko.GocFajta = 0;
-    oko.GocFaj = allat;
+    gocKeres_.Fajta = 0;
+    gocKeres_.Faj = allat;
     oko.AllatFaj(allat).GocEgyedszam = egyedszam;
     oko.AllatFaj(allat).GocRitkitas = ritkitas;
   }
-  if (valasz == QDialog::Accepted && oko.GocFaj >= 0) {
-    oko.GocX = pont.x();
-    oko.GocY = pont.y();
-    oko.GocBevitel();
+  if (valasz == QDialog::Accepted && gocKeres_.Faj >= 0) {
+    gocKeres_.X = pont.x();
+    gocKeres_.Y = pont.y();
+    oko.GocBevitel(gocKeres_);
   }
 }
 

@@ -51,6 +51,8 @@ class TForm_Tkp : public QWidget {
   // What the mouse does at a map point (column x, row y).
   void BalGombNyomas(QPoint pont);
   void JobbGombNyomas(QPoint pont, Qt::KeyboardModifiers modositok);
+  // The seed-point request of the last right click.
+  const TGocKeres& GocKeres() const { return gocKeres_; }
 
  private:
   void Telepites(TOkoszisztema* oko);
@@ -63,6 +65,7 @@ class TForm_Tkp : public QWidget {
   QScrollArea* gorgeto_ = nullptr;
   TTerkepVaszon* vaszon_ = nullptr;
   bool keretLathato_ = true;
+  TGocKeres gocKeres_;
 };
 
 }  // namespace zelvaris

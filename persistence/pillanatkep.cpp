@@ -136,7 +136,7 @@ std::unique_ptr<TOkoszisztema> OkoPillBetoltese(const std::filesystem::path& faj
     cel.Tartalek(lista.size());
     for (const TNoveny& p : lista) {
       const int32_t i = oko->NovenyLetrehozasa(f, p.Sor, p.Oszlop, TLetrehozas::Felnott);
-      cel[i].Tomeg = p.Tomeg;
+      oko->NovenyTomegBeallitasa(f, i, p.Tomeg);
     }
   }
   for (int32_t f = 0; f < oko->AllatFajokSzama(); ++f) {

@@ -256,7 +256,7 @@ class Par {
         if (modell_.Cella(sor, oszlop).Novenyek[i] != nullptr) continue;
         const int32_t tomeg = k.Esely(10) ? k.Be(-20, -1) : k.Be(0, std::max(0, v.Novenyek[i].Tomeg));
         const int32_t idx = oko_.NovenyLetrehozasa(faj, sor, oszlop, TLetrehozas::Felnott);
-        oko_.NovenyFaj(faj).Egyedek[idx].Tomeg = tomeg;
+        oko_.NovenyTomegBeallitasa(faj, idx, tomeg);
         modell_.NovenyBetoltese(faj, sor, oszlop, tomeg);
       }
     }
@@ -315,11 +315,7 @@ class Par {
                           : static_cast<ref::Faj&>(modell_.AllatFajok[static_cast<size_t>(faj)]);
     mf.GocEgyedszam = egyedszam;
     mf.GocRitkitas = ritkitas;
-    oko_.GocFajta = noveny ? 1 : 0;
-    oko_.GocFaj = faj;
-    oko_.GocX = oszlop;
-    oko_.GocY = sor;
-    const int32_t a = oko_.GocBevitel();
+    const int32_t a = oko_.GocBevitel({.Fajta = uint8_t(noveny ? 1 : 0), .X = oszlop, .Y = sor, .Faj = faj});
     const int32_t b = modell_.GocBevitel(noveny, faj, sor, oszlop);
     if (a != b) {
       std::ostringstream s;

@@ -243,12 +243,8 @@ std::vector<std::pair<int, int>> Goc(TVilag& v, int32_t sor, int32_t oszlop, int
   TNovenyFaj& p = v.oko.NovenyFaj(0);
   p.GocEgyedszam = db;
   p.GocRitkitas = ritkitas;
-  v.oko.GocFajta = 1;
-  v.oko.GocFaj = 0;
-  v.oko.GocY = sor;
-  v.oko.GocX = oszlop;
   const int32_t elotte = p.Egyedek.Darab();
-  v.oko.GocBevitel();
+  v.oko.GocBevitel({.Fajta = 1, .X = oszlop, .Y = sor, .Faj = 0});
   std::vector<std::pair<int, int>> h;
   for (int32_t i = elotte; i < p.Egyedek.Darab(); ++i) h.push_back({p.Egyedek[i].Sor, p.Egyedek[i].Oszlop});
   return h;
@@ -279,11 +275,7 @@ TEST(GocBevitel, SkipsClosedCellsAndAnimalsAreAdults) {
   v.Allat(0, 9, 10);
   a.GocEgyedszam = 2;
   a.GocRitkitas = 0;
-  v.oko.GocFajta = 0;
-  v.oko.GocFaj = 0;
-  v.oko.GocY = 10;
-  v.oko.GocX = 10;
-  EXPECT_EQ(v.oko.GocBevitel(), 2);
+  EXPECT_EQ(v.oko.GocBevitel({.Fajta = 0, .X = 10, .Y = 10, .Faj = 0}), 2);
   EXPECT_EQ(a.Egyedek[1].Sor, 9);
   EXPECT_EQ(a.Egyedek[1].Oszlop, 11);
   EXPECT_EQ(a.Egyedek[1].Eletkor, 7);

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/okoszisztema.h"
@@ -44,16 +45,16 @@ struct TVilag {
     const int32_t i = oko.AllatLetrehozasa(faj, sor, oszlop, TLetrehozas::Betoltott);
     return oko.AllatFaj(faj).Egyedek[i];
   }
-  TNoveny& Noveny(int32_t faj, int32_t sor, int32_t oszlop, int32_t tomeg) {
+  const TNoveny& Noveny(int32_t faj, int32_t sor, int32_t oszlop, int32_t tomeg) {
     const int32_t i = oko.NovenyLetrehozasa(faj, sor, oszlop, TLetrehozas::Felnott);
-    TNoveny& p = oko.NovenyFaj(faj).Egyedek[i];
-    p.Tomeg = tomeg;
-    return p;
+    oko.NovenyTomegBeallitasa(faj, i, tomeg);
+    return std::as_const(oko.NovenyFaj(faj).Egyedek)[i];
   }
 };
 
 // Each individual in its cell slot and at its list index; the slots hold
-// exactly the listed individuals (so at most one per species per cell).
+// exactly the listed individuals (so at most one per species per cell), and
+// every cell's plant masses are those of the plants standing there.
 inline void InvariansokEllenorzese(const TOkoszisztema& o) {
   const int32_t l = o.L();
   for (int32_t a = 0; a < o.AllatFajokSzama(); ++a) {
@@ -71,7 +72,11 @@ inline void InvariansokEllenorzese(const TOkoszisztema& o) {
   for (int32_t s = 0; s < l; ++s)
     for (int32_t c = 0; c < l; ++c) {
       for (int32_t a = 0; a < o.AllatFajokSzama(); ++a) allatok[a] += o.AllatIndexAMezon(s, c, a) >= 0;
-      for (int32_t p = 0; p < o.NovenyFajokSzama(); ++p) novenyek[p] += o.NovenyIndexAMezon(s, c, p) >= 0;
+      for (int32_t p = 0; p < o.NovenyFajokSzama(); ++p) {
+        const TNoveny* n = o.NovenyAMezon(s, c, p);
+        novenyek[p] += n != nullptr;
+        ASSERT_EQ(o.NovenyTomegAMezon(s, c, p), n != nullptr ? n->Tomeg : 0) << "plant " << p << " at " << s << "," << c;
+      }
     }
   for (int32_t a = 0; a < o.AllatFajokSzama(); ++a) ASSERT_EQ(allatok[a], o.AllatFaj(a).Egyedek.Darab());
   for (int32_t p = 0; p < o.NovenyFajokSzama(); ++p) ASSERT_EQ(novenyek[p], o.NovenyFaj(p).Egyedek.Darab());

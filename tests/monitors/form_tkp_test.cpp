@@ -151,7 +151,7 @@ class FormTkpTest : public QObject {
     for (QPoint p : {QPoint(10, 9), QPoint(11, 9), QPoint(11, 10), QPoint(11, 11), QPoint(10, 11)})
       QVERIFY2(a.VanAllat(0, p.y(), p.x()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     QCOMPARE(a.Oko().AllatFaj(0).GocEgyedszam, 5);
-    QCOMPARE(a.Oko().GocFajta, 0);
+    QCOMPARE(a.terkep.GocKeres().Fajta, 0);
     // The map shows them at once.
     QCOMPARE(a.terkep.Rajzolo().TerkepKep().pixel(11, 9), qRgb(255, 0, 0));
 
@@ -176,7 +176,7 @@ class FormTkpTest : public QObject {
     QCOMPARE(a.Oko().NovenyFaj(0).Egyedek.Darab(), 2);
     QVERIFY(a.VanNoveny(299, 11));
     QVERIFY(a.VanNoveny(1, 11));
-    QCOMPARE(a.Oko().GocFajta, 1);
+    QCOMPARE(a.terkep.GocKeres().Fajta, 1);
     QCOMPARE(a.Oko().NovenyFaj(0).GocRitkitas, 1);
   }
 
@@ -193,7 +193,7 @@ class FormTkpTest : public QObject {
     QCOMPARE(a.Oko().AllatFaj(1).Egyedek.Darab(), 0);
     QCOMPARE(a.Oko().AllatFaj(1).GocEgyedszam, 7);
     QCOMPARE(a.Oko().AllatFaj(1).GocRitkitas, 3);
-    QCOMPARE(a.Oko().GocFaj, 1);
+    QCOMPARE(a.terkep.GocKeres().Faj, 1);
     // Cancel: the same.
     a.modalis.Valasz = [&](QDialog&) {
       a.goc.SetEgyedszam(9);
@@ -211,7 +211,7 @@ class FormTkpTest : public QObject {
     // An empty list: nothing is chosen, nothing placed.
     a.goc.Urites();
     a.Jobb(QPoint(50, 50), Qt::ControlModifier);
-    QCOMPARE(a.Oko().GocFaj, -1);
+    QCOMPARE(a.terkep.GocKeres().Faj, -1);
     QCOMPARE(a.Oko().AllatFaj(1).Egyedek.Darab(), 0);
   }
 

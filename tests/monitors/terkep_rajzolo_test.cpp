@@ -33,7 +33,7 @@ struct TVilag {
   }
   void Noveny(int32_t faj, int32_t sor, int32_t oszlop, int32_t tomeg) {
     const int32_t i = oko.NovenyLetrehozasa(faj, sor, oszlop, TLetrehozas::Ujszulott);
-    oko.NovenyFaj(faj).Egyedek[i].Tomeg = tomeg;
+    oko.NovenyTomegBeallitasa(faj, i, tomeg);
   }
   void Allat(int32_t faj, int32_t sor, int32_t oszlop, int32_t nem) {
     const int32_t i = oko.AllatLetrehozasa(faj, sor, oszlop, TLetrehozas::Felnott);

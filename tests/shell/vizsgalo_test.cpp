@@ -77,7 +77,7 @@ class TVizsgaloTeszt : public QObject {
     UresVilag(p, 60);
     TOkoszisztema& oko = p.Oko();
     const int32_t fu = oko.NovenyLetrehozasa(0, 12, 7, TLetrehozas::Felnott);
-    oko.NovenyFaj(0).Egyedek[fu].Tomeg = 33;
+    oko.NovenyTomegBeallitasa(0, fu, 33);
     oko.NovenyLetrehozasa(1, 12, 8, TLetrehozas::Felnott);  // the neighbour
     const int32_t nyul = oko.AllatLetrehozasa(0, 12, 7, TLetrehozas::Felnott);
     TAllat& a = oko.AllatFaj(0).Egyedek[nyul];
