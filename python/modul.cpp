@@ -72,6 +72,7 @@ PYBIND11_MODULE(_zelvaris, m) {
       "A file that could not be loaded or saved. The message names the file and, where there\n"
       "is one, the line, as zelvaris-batch prints it; .path and .line (None if none) say\n"
       "the same.";
+  fajlHiba.attr("__module__") = "zelvaris";
   py::register_exception_translator([](std::exception_ptr p) {
     try {
       if (p) std::rethrow_exception(p);
@@ -224,6 +225,9 @@ PYBIND11_MODULE(_zelvaris, m) {
                ", " + std::to_string(o.NovenyFajokSzama()) + " plant and " +
                std::to_string(o.AllatFajokSzama()) + " animal species, time " + std::to_string(o.Ido) + ">";
       });
+
+  // Shown as zelvaris.X, where users import them from.
+  for (const char* nev : {"Species", "Ecosystem"}) m.attr(nev).attr("__module__") = "zelvaris";
 
   m.def(
       "open",
