@@ -32,7 +32,7 @@ def plot(eco, out):
     fox_axis = chart.twinx()
     fox_axis.plot(series["step"], series[foxes], color="tab:orange", label=foxes)
     fox_axis.set_ylabel("foxes")
-    figure.legend(loc="upper left")
+    chart.legend(handles=chart.lines + fox_axis.lines, loc="upper right")
     world.imshow(eco.map_image(), interpolation="nearest")
     world.set_title(f"the map after {eco.time} steps")
     world.set_axis_off()

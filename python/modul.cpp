@@ -44,8 +44,13 @@ TOkoPtr Megnyitas(const std::filesystem::path& fajl, std::optional<uint32_t> mag
   }
   std::istringstream sorok(figyelmeztetesek);
   const py::object warn = py::module_::import("warnings").attr("warn");
-  for (std::string sor; std::getline(sorok, sor);)
-    if (!sor.empty()) warn(fajl.string() + ": " + sor, py::arg("stacklevel") = 2);
+  // The batch tool's lines, without its "warning: ": a Python warning says so.
+  constexpr std::string_view elotag = "warning: ";
+  for (std::string sor; std::getline(sorok, sor);) {
+    if (sor.empty()) continue;
+    if (sor.starts_with(elotag)) sor.erase(0, elotag.size());
+    warn(fajl.string() + ": " + sor, py::arg("stacklevel") = 2);
+  }
   return oko;
 }
 

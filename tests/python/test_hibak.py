@@ -53,6 +53,15 @@ def test_world_too_large_for_memory(tmp_path):
         zelvaris.open(huge, seed=1)
 
 
+def test_start_populations_that_do_not_fit_are_a_warning(tmp_path):
+    lines = meadow_lines()
+    lines[1] = "50"
+    small = write(tmp_path / "small.okocfg", lines)
+    with pytest.warns(UserWarning, match=r"small.okocfg: Grass \(0\): only 2500 of the 8000"):
+        eco = zelvaris.open(small, seed=1)
+    assert len(eco.individuals("Grass")) == 2500
+
+
 def test_arrays_too_large_for_memory(tmp_path):
     # One empty plant species on a side of 20,000: the grid (1.6 GB, touched
     # only where used) fits under the limit, its map image (1.2 GB) does not.
