@@ -451,6 +451,7 @@ void TOkoszisztema::AllatFelvetel() {
       }
     }
   }
+  AllatDozis.Felvetel(*this);
 }
 
 }  // namespace zelvaris

@@ -33,6 +33,7 @@ TAllatFaj& TOkoszisztema::UjAllatFaj(const std::string& nev) {
   if (vanRacs_) racs_.AllatFajHozzaadasa();
   AllatLetszam.SorokBeallitasa(id + 1);
   Korfa.SorokBeallitasa(id + 1);
+  AllatDozis.SorokBeallitasa(id + 1);
   return *allatFajok_.back();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dozis_forras.h"
 #include "core/fajok.h"
 #include "core/gyuru_lepesek.h"
 #include "core/kereso_tabla.h"
@@ -127,6 +128,7 @@ class TOkoszisztema {
   TLetszamForras AllatLetszam;
   TLetszamForras NovenyLetszam;
   TKorfaForras Korfa;
+  TDozisForras AllatDozis;  // not read by the step
 
   // --- Drawing ----------------------------------------------------------------
   TIdLista AllatSorrend;

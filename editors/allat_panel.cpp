@@ -17,56 +17,8 @@ namespace zelvaris {
 
 namespace {
 
-enum class TSorFajta { Nev, Azonosito, Lista, Spin, Sugar, Jelzo };
-
-struct TSorLeiras {
-  TSorFajta Fajta;
-  const char* Vezerlo;
-  const char* Felirat;  // the names column's text, or the check box's
-  TFajMezo Mezo;
-  int64_t Kezdo;
-  int64_t Lepes;
-  QRgb Szin;
-};
-
-constexpr QRgb kFeher = 0xFFFFFFFF;
-constexpr QRgb kOkker = 0xFFD6BB69;
-constexpr QRgb kSarga = 0xFFFFFF80;
-constexpr QRgb kZold = 0xFFC4E39D;
-constexpr QRgb kNarancs = 0xFFFF8000;
+using F = TPanelSorLeiras::TFajta;
 constexpr int64_t kMax = 2'000'000'000;
-
-using F = TSorFajta;
-using M = TFajMezo;
-
-// Rows 1 to 25, top to bottom.
-const TSorLeiras kSorok[TAllatPanel::kSorokSzama] = {
-    {F::Nev, "E_Nev", "Név", M::PopulacioMeret, 0, 0, kFeher},
-    {F::Azonosito, "E_Id", "", M::PopulacioMeret, 0, 0, kFeher},
-    {F::Lista, "E_NovenyPredak", "Növényprédák", M::NovenyPredak, 0, 0, kOkker},
-    {F::Lista, "E_AllatPredak", "Állatprédák", M::AllatPredak, 0, 0, kOkker},
-    {F::Lista, "E_NovenyUtkozes", "Ütköző növényfajok", M::NovenyUtkozes, 0, 0, kOkker},
-    {F::Lista, "E_AllatUtkozes", "Ütköző állatfajok", M::AllatUtkozes, 0, 0, kOkker},
-    {F::Spin, "SpE_Startdb", "Populációméret", M::PopulacioMeret, 0, 50, kFeher},
-    {F::Spin, "SpE_Tomeg", "Tömeg", M::Tomeg, 10, 1, kSarga},
-    {F::Spin, "SpE_Kor", "Életkor", M::Kor, 500, 10, kZold},
-    {F::Spin, "SpE_Vemhes", "Vemhesség", M::Vemhes, 10, 1, kZold},
-    {F::Spin, "SpE_Ivarerettseg", "Ivarérettség", M::Ivarerettseg, 10, 1, kZold},
-    {F::Spin, "SpE_Regeneralodas", "Regenerálódás", M::Regeneralodas, 10, 1, kZold},
-    {F::Spin, "SpE_Utod", "Utód", M::Utod, 8, 1, kFeher},
-    {F::Spin, "SpE_SzuloSugar", "Szülősugár", M::SzuloSugar, 2, 1, kFeher},
-    {F::Spin, "SpE_Ehes", "Éhségtűrés", M::Ehes, 2, 1, kZold},
-    {F::Spin, "SpE_Jollakottsag", "Jóllakottság", M::Jollakottsag, 5, 1, kSarga},
-    {F::Sugar, "SpE_MozgasSugar", "Mozgássugár", M::Mozgas, 3, 1, kFeher},
-    {F::Jelzo, "ChB_DegHatas", "Deg. hatás", M::DegHatas, 0, 0, kFeher},
-    {F::Spin, "SpE_DegKorMinusz", "Deg. korcsökkenés", M::DegKorMinusz, 0, 1, kNarancs},
-    {F::Spin, "SpE_DegUtodMinusz", "Deg. utódcsökkenés", M::DegUtodMinusz, 0, 1, kNarancs},
-    {F::Jelzo, "ChB_PerHatas", "Per. hatás", M::PerHatas, 0, 0, kFeher},
-    {F::Spin, "SpE_PerKorMinusz", "Per. korcsökkenés", M::PerKorMinusz, 0, 1, kNarancs},
-    {F::Spin, "SpE_PerUtodMinusz", "Per. utódcsökkenés", M::PerUtodMinusz, 0, 1, kNarancs},
-    {F::Jelzo, "ChB_Tkp", "Térképen", M::Tkp, 0, 0, kFeher},
-    {F::Jelzo, "ChB_Ngy", "Nagyítón", M::Ngy, 0, 0, kFeher},
-};
 
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -85,7 +37,7 @@ int32_t Egesz32(int64_t v) {
 }  // namespace
 
 const char* TAllatPanel::SorFelirat(int sor) {
-  const TSorLeiras& l = kSorok[sor - 1];
+  const TPanelSorLeiras& l = AllatPanelSorok()[static_cast<size_t>(sor - 1)];
   return l.Fajta == F::Jelzo ? "" : l.Felirat;
 }
 
@@ -104,7 +56,7 @@ void TAllatPanel::Epites() {
   // Handlers keep pointers into mezok_: it never grows after this.
   mezok_.reserve(kSorokSzama);
   for (int sor = 1; sor <= kSorokSzama; ++sor) {
-    const TSorLeiras& l = kSorok[sor - 1];
+    const TPanelSorLeiras& l = AllatPanelSorok()[static_cast<size_t>(sor - 1)];
     const QString nev = QString::fromLatin1(l.Vezerlo);
     switch (l.Fajta) {
       case F::Nev:

@@ -5,7 +5,9 @@
 // filled with the panel and shown only.
 
 #include <QFrame>
+#include <QRgb>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "editors/faj_mezok.h"
@@ -19,6 +21,21 @@ namespace zelvaris {
 class TAlkalmazasKornyezet;
 class TFajKozpont;
 class TSzerkesztoSpin;
+
+// One row of a panel: what control, and what it edits.
+struct TPanelSorLeiras {
+  enum class TFajta { Nev, Azonosito, Lista, Spin, Sugar, Jelzo };
+  TFajta Fajta;
+  const char* Vezerlo;
+  const char* Felirat;  // the names column's text, or the check box's
+  TFajMezo Mezo;
+  int64_t Kezdo;
+  int64_t Lepes;
+  QRgb Szin;
+};
+
+// Rows 1 to 25, top to bottom.
+std::span<const TPanelSorLeiras> AllatPanelSorok();
 
 class TAllatPanel : public QFrame {
   Q_OBJECT

@@ -43,6 +43,15 @@ int32_t Egesz32(int64_t v) {
       std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
+// The movement budget, which the radius row and the "+" row show with it: one
+// push for all three. Plants have none.
+std::optional<TFajMezo> MozgasMezo(const TSzerkesztoLeiras& leiras) {
+  for (const TSorLeiras& l : leiras.Sorok) {
+    if (l.Fajta == TSorLeiras::TFajta::MozgasPlusz) return l.Mezo;
+  }
+  return std::nullopt;
+}
+
 // The button images are compiled into the program; elsewhere the buttons
 // show their texts.
 QIcon Ikon(const QString& eroforras) { return QFile::exists(eroforras) ? QIcon(eroforras) : QIcon(); }
@@ -290,8 +299,9 @@ void TFajSzerkeszto::Kitolt() {
   }
   NevIras();
   SzinIras();
+  const std::optional<TFajMezo> mozgas = MozgasMezo(leiras_);
   for (TSor& sor : sorok_) {
-    if (sor.Spin != nullptr && sor.Leiras->Mezo != TFajMezo::Mozgas) {
+    if (sor.Spin != nullptr && sor.Leiras->Mezo != mozgas) {
       SpinIras(sor, MezoErtek(*f, leiras_.Fajta, sor.Leiras->Mezo), true);
     } else if (sor.Szoveg != nullptr && sor.Szoveg != nev_) {
       sor.Szoveg->setText(Qs(ListaMezoSzoveg(*f, leiras_.Fajta, sor.Leiras->Mezo)));
@@ -299,7 +309,7 @@ void TFajSzerkeszto::Kitolt() {
       sor.Jelzo->setChecked(MezoErtek(*f, leiras_.Fajta, sor.Leiras->Mezo) != 0);
     }
   }
-  if (leiras_.Fajta == TFajFajta::Allat) MozgasIras(true);
+  MozgasIras(true);
 }
 
 // --- Writing the controls ------------------------------------------------------------
@@ -317,15 +327,17 @@ void TFajSzerkeszto::SpinIras(TSor& sor, int64_t ertek, bool mindig) {
 
 void TFajSzerkeszto::MozgasIras(bool mindig) {
   TElolenyFaj* f = Faj();
-  if (f == nullptr || leiras_.Fajta != TFajFajta::Allat) return;
-  auto& a = static_cast<TAllatFaj&>(*f);
+  const std::optional<TFajMezo> mozgas = MozgasMezo(leiras_);
+  if (f == nullptr || !mozgas || leiras_.Fajta != TFajFajta::Allat) return;
+  const int32_t sugar = static_cast<TAllatFaj&>(*f).MozgasSugar();
+  const int32_t hossz = MezoErtek(*f, leiras_.Fajta, *mozgas);
   for (TSor& sor : sorok_) {
-    if (sor.Spin == nullptr || sor.Leiras->Mezo != TFajMezo::Mozgas) continue;
-    SpinIras(sor, SugarSor(sor) ? a.MozgasSugar() : a.MozgasHossz(), mindig);
+    if (sor.Spin == nullptr || sor.Leiras->Mezo != *mozgas) continue;
+    SpinIras(sor, SugarSor(sor) ? sugar : hossz, mindig);
   }
   if (mozgasPlusz_ != nullptr) {
-    const int32_t sugar = std::clamp(a.MozgasSugar(), 0, kLegnagyobbMozgasSugar);
-    const int64_t plusz = int64_t{a.MozgasHossz()} - a.Okoszisztema()->Tabla().KorMeret(sugar) + 1;
+    const int32_t kijelzett = std::clamp(sugar, 0, kLegnagyobbMozgasSugar);
+    const int64_t plusz = int64_t{hossz} - f->Okoszisztema()->Tabla().KorMeret(kijelzett) + 1;
     mozgasPlusz_->setText(QString::number(plusz));
   }
 }
@@ -349,7 +361,7 @@ void TFajSzerkeszto::SzinIras() {
 void TFajSzerkeszto::MezoFrissites(TFajMezo mezo) {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
-  if (mezo == TFajMezo::Mozgas) {
+  if (mezo == MozgasMezo(leiras_)) {
     MozgasIras(false);
     return;
   }

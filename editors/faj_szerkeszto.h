@@ -43,7 +43,7 @@ struct TSorLeiras {
   const char* Cimke;    // label name ("Lbl_Kor"); null: built-in `Felirat`
   const char* Felirat;  // built-in label text where no language key covers it
   int Doboz;            // index into TSzerkesztoLeiras::Dobozok
-  TFajMezo Mezo = TFajMezo::PopulacioMeret;
+  TFajMezo Mezo{};
   int64_t Minimum = 0;
   int64_t Maximum = 0;
   int64_t Lepes = 1;

@@ -1,6 +1,10 @@
-// The field tables of the two species editors: every control with its label,
-// range, step, colour, refill rule and the species field it edits.
+// The field tables of the two species editors and of the all-animals
+// window's panels: every control with its label, range, step, colour, refill
+// rule and the species field it edits.
 
+#include <array>
+
+#include "editors/allat_panel.h"
 #include "editors/form_allat.h"
 #include "editors/form_noveny.h"
 #include "persistence/fajlnevek.h"
@@ -21,6 +25,7 @@ constexpr QRgb kOkker = 0xFFD6BB69;
 constexpr QRgb kZold = 0xFFC4E39D;
 constexpr QRgb kSarga = 0xFFFFFF80;
 constexpr QRgb kFeher = 0xFFFFFFFF;
+constexpr QRgb kNarancs = 0xFFFF8000;
 
 TSorLeiras Spin(const char* vezerlo, const char* cimke, int doboz, M mezo, int64_t minimum,
                 int64_t maximum, int64_t lepes, QRgb szin, bool visszatoltes = true) {
@@ -62,8 +67,8 @@ const TSzerkesztoLeiras& AllatSzerkesztoLeiras() {
        {"GB_Per", true, false},
        {"GB_Kijelzes", false, true}},
       {
-          {F::Azonosito, "E_Id", nullptr, "ID:", 0},
-          {F::Nev, "E_Nev", "Lbl_Nev", nullptr, 0},
+          {F::Azonosito, "E_Id", nullptr, "ID:", 0, M::Szin},
+          {F::Nev, "E_Nev", "Lbl_Nev", nullptr, 0, M::Nev},
           Lista("E_NovenyPredak", "Lbl_NovenyPredak", 1, M::NovenyPredak),
           Lista("E_AllatPredak", "Lbl_AllatPredak", 1, M::AllatPredak),
           Lista("E_NovenyUtkozes", "Lbl_NovenyUtkozes", 1, M::NovenyUtkozes),
@@ -78,9 +83,9 @@ const TSzerkesztoLeiras& AllatSzerkesztoLeiras() {
           Spin("SpE_Ehes", "Lbl_Ehes", 3, M::Ehes, 0, kMax, 1, kZold),
           Spin("SpE_Jollakottsag", "Lbl_Jollakottsag", 3, M::Jollakottsag, 0, kMax, 1, kSarga),
           Spin("SpE_Tomeg", "Lbl_Tomeg", 3, M::Tomeg, 0, kMax, 1, kSarga),
-          Spin("SpE_MozgasSugar", "Lbl_MozgasSugar", 4, M::Mozgas, 0, kLegnagyobbMozgasSugar, 1, kFeher),
-          Spin("SpE_MozgasHossz", "Lbl_MozgasHossz", 4, M::Mozgas, 0, kMax, 1, kFeher),
-          {F::MozgasPlusz, "E_MozgasPlusz", nullptr, "+", 4, M::Mozgas},
+          Spin("SpE_MozgasSugar", "Lbl_MozgasSugar", 4, M::MozgasHossz, 0, kLegnagyobbMozgasSugar, 1, kFeher),
+          Spin("SpE_MozgasHossz", "Lbl_MozgasHossz", 4, M::MozgasHossz, 0, kMax, 1, kFeher),
+          {F::MozgasPlusz, "E_MozgasPlusz", nullptr, "+", 4, M::MozgasHossz},
           Jelzo("ChB_DegHatas", 5, M::DegHatas),
           Spin("SpE_DegHatasfok", "Lbl_DegHatasfok", 5, M::DegHatasfok, 0, 100, 1, kFeher, false),
           Spin("SpE_DegKorMinusz", "Lbl_DegKorMinusz", 5, M::DegKorMinusz, 0, kMax, 1, kZold),
@@ -118,8 +123,8 @@ const TSzerkesztoLeiras& NovenySzerkesztoLeiras() {
        {"GB_Per", true, false},
        {"GB_Kijelzes", false, true}},
       {
-          {F::Azonosito, "E_Id", nullptr, "ID:", 0},
-          {F::Nev, "E_Nev", "Lbl_Nev", nullptr, 0},
+          {F::Azonosito, "E_Id", nullptr, "ID:", 0, M::Szin},
+          {F::Nev, "E_Nev", "Lbl_Nev", nullptr, 0, M::Nev},
           Spin("SpE_Startdb", "Lbl_PopulacioMeret", 1, M::PopulacioMeret, kMin32, kMax32, 50, kFeher),
           Lista("E_NovenyUtkozes", "Lbl_NovenyUtkozes", 1, M::NovenyUtkozes),
           Lista("E_AllatGatlas", "Lbl_AllatGatlas", 1, M::AllatGatlas),
@@ -135,6 +140,38 @@ const TSzerkesztoLeiras& NovenySzerkesztoLeiras() {
           Jelzo("ChB_Ngy", 5, M::Ngy),
       }};
   return leiras;
+}
+
+std::span<const TPanelSorLeiras> AllatPanelSorok() {
+  using P = TPanelSorLeiras::TFajta;
+  static constexpr std::array<TPanelSorLeiras, TAllatPanel::kSorokSzama> sorok = {{
+      {P::Nev, "E_Nev", "Név", M::Nev, 0, 0, kFeher},
+      {P::Azonosito, "E_Id", "", M::Szin, 0, 0, kFeher},
+      {P::Lista, "E_NovenyPredak", "Növényprédák", M::NovenyPredak, 0, 0, kOkker},
+      {P::Lista, "E_AllatPredak", "Állatprédák", M::AllatPredak, 0, 0, kOkker},
+      {P::Lista, "E_NovenyUtkozes", "Ütköző növényfajok", M::NovenyUtkozes, 0, 0, kOkker},
+      {P::Lista, "E_AllatUtkozes", "Ütköző állatfajok", M::AllatUtkozes, 0, 0, kOkker},
+      {P::Spin, "SpE_Startdb", "Populációméret", M::PopulacioMeret, 0, 50, kFeher},
+      {P::Spin, "SpE_Tomeg", "Tömeg", M::Tomeg, 10, 1, kSarga},
+      {P::Spin, "SpE_Kor", "Életkor", M::Kor, 500, 10, kZold},
+      {P::Spin, "SpE_Vemhes", "Vemhesség", M::Vemhes, 10, 1, kZold},
+      {P::Spin, "SpE_Ivarerettseg", "Ivarérettség", M::Ivarerettseg, 10, 1, kZold},
+      {P::Spin, "SpE_Regeneralodas", "Regenerálódás", M::Regeneralodas, 10, 1, kZold},
+      {P::Spin, "SpE_Utod", "Utód", M::Utod, 8, 1, kFeher},
+      {P::Spin, "SpE_SzuloSugar", "Szülősugár", M::SzuloSugar, 2, 1, kFeher},
+      {P::Spin, "SpE_Ehes", "Éhségtűrés", M::Ehes, 2, 1, kZold},
+      {P::Spin, "SpE_Jollakottsag", "Jóllakottság", M::Jollakottsag, 5, 1, kSarga},
+      {P::Sugar, "SpE_MozgasSugar", "Mozgássugár", M::MozgasHossz, 3, 1, kFeher},
+      {P::Jelzo, "ChB_DegHatas", "Deg. hatás", M::DegHatas, 0, 0, kFeher},
+      {P::Spin, "SpE_DegKorMinusz", "Deg. korcsökkenés", M::DegKorMinusz, 0, 1, kNarancs},
+      {P::Spin, "SpE_DegUtodMinusz", "Deg. utódcsökkenés", M::DegUtodMinusz, 0, 1, kNarancs},
+      {P::Jelzo, "ChB_PerHatas", "Per. hatás", M::PerHatas, 0, 0, kFeher},
+      {P::Spin, "SpE_PerKorMinusz", "Per. korcsökkenés", M::PerKorMinusz, 0, 1, kNarancs},
+      {P::Spin, "SpE_PerUtodMinusz", "Per. utódcsökkenés", M::PerUtodMinusz, 0, 1, kNarancs},
+      {P::Jelzo, "ChB_Tkp", "Térképen", M::Tkp, 0, 0, kFeher},
+      {P::Jelzo, "ChB_Ngy", "Nagyítón", M::Ngy, 0, 0, kFeher},
+  }};
+  return sorok;
 }
 
 }  // namespace zelvaris

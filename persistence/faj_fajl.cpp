@@ -5,22 +5,22 @@
 namespace zelvaris {
 
 void AllatfajIrasa(TSorIro& iro, const TAllatFaj& faj, bool teljes) {
-  AllatRekordIrasa(iro, AllatRekord(faj), teljes);
+  RekordIrasa(iro, AllatRekord(faj), teljes);
 }
 
 void AllatfajOlvasasa(TSorOlvaso& olvaso, TAllatFaj& faj, bool teljes) {
-  TAllatRekord rekord = AllatRekord(faj);
-  AllatRekordOlvasasa(olvaso, rekord, teljes);
+  TFajRekord rekord = AllatRekord(faj);
+  RekordOlvasasa(olvaso, rekord, teljes);
   RekordBeallitasa(rekord, faj);
 }
 
 void NovenyfajIrasa(TSorIro& iro, const TNovenyFaj& faj, bool teljes) {
-  NovenyRekordIrasa(iro, NovenyRekord(faj), teljes);
+  RekordIrasa(iro, NovenyRekord(faj), teljes);
 }
 
 void NovenyfajOlvasasa(TSorOlvaso& olvaso, TNovenyFaj& faj, bool teljes) {
-  TNovenyRekord rekord = NovenyRekord(faj);
-  NovenyRekordOlvasasa(olvaso, rekord, teljes);
+  TFajRekord rekord = NovenyRekord(faj);
+  RekordOlvasasa(olvaso, rekord, teljes);
   RekordBeallitasa(rekord, faj);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "persistence/kodlap.h"
+#include "persistence/rajzolas_szunet.h"
 
 namespace zelvaris {
 
@@ -43,14 +44,14 @@ void SorrendekOlvasasa(TSorOlvaso& o, TOkoLeiras& l) {
 void FajokOlvasasa(TSorOlvaso& o, TOkoLeiras& l) {
   const int32_t np = o.Egesz();
   for (int32_t i = 0; i < np; ++i) {
-    TNovenyRekord r;
-    NovenyRekordOlvasasa(o, r, true);
+    TFajRekord r{TFajFajta::Noveny, {}};
+    RekordOlvasasa(o, r, true);
     l.Novenyek.push_back(std::move(r));
   }
   const int32_t na = o.Egesz();
   for (int32_t i = 0; i < na; ++i) {
-    TAllatRekord r;
-    AllatRekordOlvasasa(o, r, true);
+    TFajRekord r{TFajFajta::Allat, {}};
+    RekordOlvasasa(o, r, true);
     l.Allatok.push_back(std::move(r));
   }
 }
@@ -97,10 +98,10 @@ void OkoLeirasIrasa(TSorIro& i, const TOkoszisztema& oko, bool permetekkel,
   }
   i.Egesz(oko.NovenyFajokSzama());
   for (int32_t f = 0; f < oko.NovenyFajokSzama(); ++f)
-    NovenyRekordIrasa(i, NovenyRekord(oko.NovenyFaj(f)), true);
+    RekordIrasa(i, NovenyRekord(oko.NovenyFaj(f)), true);
   i.Egesz(oko.AllatFajokSzama());
   for (int32_t f = 0; f < oko.AllatFajokSzama(); ++f)
-    AllatRekordIrasa(i, AllatRekord(oko.AllatFaj(f)), true);
+    RekordIrasa(i, AllatRekord(oko.AllatFaj(f)), true);
   i.Lista(oko.AllatSorrend);
   i.Lista(oko.NovenySorrend);
 }
@@ -108,14 +109,15 @@ void OkoLeirasIrasa(TSorIro& i, const TOkoszisztema& oko, bool permetekkel,
 std::unique_ptr<TOkoszisztema> OkoEpitese(const TOkoLeiras& l, TVeletlen& veletlen,
                                           TKeresoTabla& tabla) {
   auto oko = std::make_unique<TOkoszisztema>(veletlen, tabla);
-  oko->RajzolasKesz = false;
-  oko->Atmeretez(l.L);
-  for (const TNovenyRekord& r : l.Novenyek) RekordBeallitasa(r, oko->UjNovenyFaj(""));
-  for (const TAllatRekord& r : l.Allatok) RekordBeallitasa(r, oko->UjAllatFaj(""));
-  // Stored as read: an entry naming no species is skipped where the orders are walked.
-  oko->AllatSorrend = l.AllatSorrend;
-  oko->NovenySorrend = l.NovenySorrend;
-  oko->RajzolasKesz = true;
+  {
+    TRajzolasSzunet szunet(oko.get(), true);
+    oko->Atmeretez(l.L);
+    for (const TFajRekord& r : l.Novenyek) RekordBeallitasa(r, oko->UjNovenyFaj(""));
+    for (const TFajRekord& r : l.Allatok) RekordBeallitasa(r, oko->UjAllatFaj(""));
+    // Stored as read: an entry naming no species is skipped where the orders are walked.
+    oko->AllatSorrend = l.AllatSorrend;
+    oko->NovenySorrend = l.NovenySorrend;
+  }
   return oko;
 }
 

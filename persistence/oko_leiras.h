@@ -28,8 +28,8 @@ struct TOkoLeiras {
   bool PermetezesVolt = false;
   bool DegPermet = false;
   bool PerPermet = false;
-  std::vector<TNovenyRekord> Novenyek;
-  std::vector<TAllatRekord> Allatok;
+  std::vector<TFajRekord> Novenyek;
+  std::vector<TFajRekord> Allatok;
   TIdLista AllatSorrend;
   TIdLista NovenySorrend;
 };

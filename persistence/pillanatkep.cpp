@@ -20,8 +20,9 @@ struct TEgyedek {
   std::vector<std::vector<TAllat>> Allatok;
 };
 
-std::string FajNeve(const std::string& nev, size_t id, bool allat) {
-  return (allat ? "állatfaj " : "növényfaj ") + nev + " (" + std::to_string(id) + ")";
+std::string FajNeve(const TFajRekord& rekord, size_t id) {
+  return (rekord.Fajta == TFajFajta::Allat ? "állatfaj " : "növényfaj ") +
+         rekord.MegjelenitettNev(static_cast<int32_t>(id));
 }
 
 // The data file holds, for each plant species and then each animal species
@@ -80,12 +81,12 @@ TEgyedek AdatfajlOlvasasa(const std::filesystem::path& fajl, const TOkoLeiras& l
   TEgyedek e;
   for (size_t i = 0; i < l.Novenyek.size(); ++i) {
     e.Novenyek.push_back(olvaso.Faj<TNoveny>(
-        FajNeve(l.Novenyek[i].Nev, i, false), kNovenyRekordok,
+        FajNeve(l.Novenyek[i], i), kNovenyRekordok,
         [](TNoveny& p, TBinarisOlvaso& b) { p.Tomeg = b.Kovetkezo(); }));
   }
   for (size_t i = 0; i < l.Allatok.size(); ++i) {
     e.Allatok.push_back(olvaso.Faj<TAllat>(
-        FajNeve(l.Allatok[i].Nev, i, true), kAllatRekordok, [](TAllat& a, TBinarisOlvaso& b) {
+        FajNeve(l.Allatok[i], i), kAllatRekordok, [](TAllat& a, TBinarisOlvaso& b) {
           a.Nem = b.Kovetkezo();
           a.Eletkor = b.Kovetkezo();
           a.Evett = b.Kovetkezo();

@@ -18,6 +18,19 @@ std::vector<TSorozatOszlop> SorozatOszlopok(const TOkoszisztema& oko) {
   return oszlopok;
 }
 
+std::vector<TSorozatOszlop> DozisOszlopok(const TOkoszisztema& oko) {
+  std::vector<TSorozatOszlop> oszlopok;
+  const TDozisForras& d = oko.AllatDozis;
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) {
+    const std::string nev = oko.AllatFaj(i).MegjelenitettNev();
+    oszlopok.push_back({nev + " deg mean", &d.DegAtlag, i});
+    oszlopok.push_back({nev + " deg max", &d.DegMax, i});
+    oszlopok.push_back({nev + " per mean", &d.PerAtlag, i});
+    oszlopok.push_back({nev + " per max", &d.PerMax, i});
+  }
+  return oszlopok;
+}
+
 int32_t RogzitettLepesek(const TOkoszisztema& oko) {
   // Both tables gain a column in every step; a world without species of one
   // kind still counts its steps there.

@@ -28,6 +28,9 @@ struct TSorozatOszlop {
 // Every species, plants first, then animals, each kind in Id order, under its
 // current display name.
 std::vector<TSorozatOszlop> SorozatOszlopok(const TOkoszisztema& oko);
+// The dose history: per animal species in Id order, its display name followed
+// by " deg mean", " deg max", " per mean" and " per max".
+std::vector<TSorozatOszlop> DozisOszlopok(const TOkoszisztema& oko);
 // The steps recorded in both of the ecosystem's population sources.
 int32_t RogzitettLepesek(const TOkoszisztema& oko);
 

@@ -37,6 +37,14 @@ int LepesekEsKimenetek(TOkoszisztema& oko, const TBatchBeallitas& b, std::ostrea
   std::unique_ptr<THaladas> haladas;
   if (b.Haladas) haladas = std::make_unique<THaladas>(hiba, b.Lepesek);
   for (int32_t i = 1; i <= b.Lepesek; ++i) {
+    for (const TPermetezes& p : b.Permetezesek) {
+      if (p.Lepes != i) continue;
+      if (p.Perzisztens) {
+        oko.PerPermetezes();
+      } else {
+        oko.DegPermetezes();
+      }
+    }
     oko.Lepes();
     if (haladas) haladas->Lepett(oko, i);
   }
@@ -45,22 +53,18 @@ int LepesekEsKimenetek(TOkoszisztema& oko, const TBatchBeallitas& b, std::ostrea
   // Each output is attempted even when another failed: nothing the run made
   // is thrown away because of an unrelated file.
   int eredmeny = kSikeres;
-  if (b.Pillanatkep) {
+  auto Kimenet = [&](const auto& iras) {
     try {
-      OkoPillMentese(oko, OkoPillNev(*b.Pillanatkep));
+      iras();
     } catch (const THiba& e) {
       hiba << e.what() << '\n';
       eredmeny = kFajlHiba;
     }
-  }
-  if (b.Sorozat) {
-    try {
-      SorozatMentese(oko, *b.Sorozat);
-    } catch (const THiba& e) {
-      hiba << e.what() << '\n';
-      eredmeny = kFajlHiba;
-    }
-  }
+  };
+  if (b.Pillanatkep) Kimenet([&] { OkoPillMentese(oko, OkoPillNev(*b.Pillanatkep)); });
+  if (b.Sorozat) Kimenet([&] { SorozatMentese(oko, *b.Sorozat); });
+  if (b.Dozisok)
+    Kimenet([&] { SorozatMentese(DozisOszlopok(oko), oko.AllatDozis.Hossz(), *b.Dozisok); });
   return eredmeny;
 }
 

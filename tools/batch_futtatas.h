@@ -1,6 +1,6 @@
 #pragma once
 // One batch run: load a configuration or a snapshot, run the steps, save the
-// snapshot and the population series. Messages go to the error stream given;
+// snapshot, the population series and the dose series. Messages go to the error stream given;
 // the result is the program's exit status (0 success, 1 a file or memory
 // failure, 2 a value that names no species of the file).
 
@@ -27,8 +27,8 @@ std::unique_ptr<TOkoszisztema> BetoltesJelentve(const TBatchBeallitas& b,
                                                 std::span<const TBeallitando> ertekek,
                                                 bool alkalmaz, TVeletlen& veletlen,
                                                 TKeresoTabla& tabla, std::ostream& hiba, int& kod);
-// Runs the steps (with the progress line if asked) and writes the snapshot
-// and the series asked for; returns the exit status.
+// Runs the steps (with the sprays and the progress line asked for) and writes
+// the snapshot, the series and the doses asked for; returns the exit status.
 int LepesekEsKimenetek(TOkoszisztema& oko, const TBatchBeallitas& b, std::ostream& hiba);
 
 }  // namespace zelvaris

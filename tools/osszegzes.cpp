@@ -40,6 +40,8 @@ std::string OsszegzesFejlec(const TOkoszisztema& oko, const TBatchBeallitas& b) 
     csv.Mezo(oko.NovenyFaj(i).MegjelenitettNev() + " first 0");
   for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i)
     csv.Mezo(oko.AllatFaj(i).MegjelenitettNev() + " first 0");
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i)
+    csv.Mezo(oko.AllatFaj(i).MegjelenitettNev() + " per mean");
   csv.Mezo("final seed");
   csv.SorVege();
   return ki.str();
@@ -64,6 +66,7 @@ std::string OsszegzesSor(const TOkoszisztema& oko, const TBatchBeallitas& b, con
   };
   for (int32_t i = 0; i < oko.NovenyFajokSzama(); ++i) Elso(oko.NovenyLetszam, i);
   for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) Elso(oko.AllatLetszam, i);
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i) csv.Szam(DozisAllapot(oko.AllatFaj(i)).PerAtlag);
   csv.Mezo(std::to_string(vegsoMag));
   csv.SorVege();
   return ki.str();

@@ -2,7 +2,8 @@
 // The summary of a sweep, one CSV row per run: run, replicate, seed, the swept
 // values, steps, each species' final value (plant species' total mass, then
 // animal species' count) under its display name, each species' first step
-// recorded as 0 (empty if none), and the generator's final state.
+// recorded as 0 (empty if none), each animal species' mean persistent dose at
+// the end, and the generator's final state.
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <limits>
-#include <vector>
 
 #include "core/okoszisztema.h"
 #include "tools/hasznalati_hiba.h"
@@ -14,116 +13,13 @@ namespace {
 constexpr int64_t kLegkisebbOldal = 50;
 constexpr int64_t kLegnagyobbOldal = 2'000'000'000;
 
-struct TErtek {
-  int32_t Egesz = 0;
-  std::string_view Szoveg;
-};
-
-template <typename F>
-struct TMezo {
-  std::string_view Nev;
-  TErtekFajta Fajta;
-  void (*Beallit)(F&, const TErtek&);
-};
-
-// Lines 1 to 11, common to both kinds' full record.
-template <typename F>
-std::vector<TMezo<F>> KozosMezok() {
-  return {
-      {"Nev", TErtekFajta::Szoveg, [](F& f, const TErtek& e) { f.SetNev(std::string(e.Szoveg)); }},
-      {"Szin", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.SetSzin(e.Egesz); }},
-      {"PopulacioMeret", TErtekFajta::Egesz,
-       [](F& f, const TErtek& e) { f.PopulacioMeret = e.Egesz; }},
-      {"DegHatas", TErtekFajta::Logikai, [](F& f, const TErtek& e) { f.DegHatas = e.Egesz == 1; }},
-      {"PerHatas", TErtekFajta::Logikai, [](F& f, const TErtek& e) { f.PerHatas = e.Egesz == 1; }},
-      {"GocEgyedszam", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.GocEgyedszam = e.Egesz; }},
-      {"GocRitkitas", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.GocRitkitas = e.Egesz; }},
-      {"DegHatasfok", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.DegHatasfok = e.Egesz; }},
-      {"PerHatasfok", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.PerHatasfok = e.Egesz; }},
-      {"Tkp", TErtekFajta::Logikai, [](F& f, const TErtek& e) { f.SetTkp(e.Egesz == 1); }},
-      {"Ngy", TErtekFajta::Logikai, [](F& f, const TErtek& e) { f.SetNgy(e.Egesz == 1); }},
-  };
+TFajFajta FajFajta(TParameterFajta f) {
+  return f == TParameterFajta::Allat ? TFajFajta::Allat : TFajFajta::Noveny;
 }
 
-// In the order of the full records' lines.
-const std::vector<TMezo<TAllatFaj>>& AllatMezok() {
-  using F = TAllatFaj;
-  static const std::vector<TMezo<F>> mezok = [] {
-    std::vector<TMezo<F>> m = KozosMezok<F>();
-    m.insert(
-        m.end(),
-        {
-            {"NovenyPredak", TErtekFajta::Csoportok,
-             [](F& f, const TErtek& e) { f.Predak.SetNovenyPredak(SzovegbolCsoportok(e.Szoveg)); }},
-            {"AllatPredak", TErtekFajta::Csoportok,
-             [](F& f, const TErtek& e) { f.Predak.SetAllatPredak(SzovegbolCsoportok(e.Szoveg)); }},
-            {"NovenyUtkozes", TErtekFajta::Lista,
-             [](F& f, const TErtek& e) { f.NovenyUtkozes = SzovegbolLista(e.Szoveg); }},
-            {"AllatUtkozes", TErtekFajta::Lista,
-             [](F& f, const TErtek& e) { f.AllatUtkozes = SzovegbolLista(e.Szoveg); }},
-            {"Tomeg", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.SetTomeg(e.Egesz); }},
-            {"Kor", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.Kor = e.Egesz; }},
-            {"Vemhes", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.Vemhes = e.Egesz; }},
-            {"Ivarerettseg", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.Ivarerettseg = e.Egesz; }},
-            {"Regeneralodas", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.Regeneralodas = e.Egesz; }},
-            {"Utod", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.Utod = e.Egesz; }},
-            {"SzuloSugar", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.SzuloSugar = e.Egesz; }},
-            {"Ehes", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.Ehes = e.Egesz; }},
-            {"Jollakottsag", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.Jollakottsag = e.Egesz; }},
-            {"MozgasHossz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.SetMozgasHossz(e.Egesz); }},
-            {"DegUtodMinusz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.DegUtodMinusz = e.Egesz; }},
-            {"DegKorMinusz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.DegKorMinusz = e.Egesz; }},
-            {"PerUtodMinusz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.PerUtodMinusz = e.Egesz; }},
-            {"PerKorMinusz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.PerKorMinusz = e.Egesz; }},
-        });
-    return m;
-  }();
-  return mezok;
-}
-
-const std::vector<TMezo<TNovenyFaj>>& NovenyMezok() {
-  using F = TNovenyFaj;
-  static const std::vector<TMezo<F>> mezok = [] {
-    std::vector<TMezo<F>> m = KozosMezok<F>();
-    m.insert(
-        m.end(),
-        {
-            {"NovenyUtkozes", TErtekFajta::Lista,
-             [](F& f, const TErtek& e) { f.NovenyUtkozes = SzovegbolLista(e.Szoveg); }},
-            {"AllatGatlas", TErtekFajta::Lista,
-             [](F& f, const TErtek& e) { f.AllatGatlas = SzovegbolLista(e.Szoveg); }},
-            {"Novekmeny", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.Novekmeny = e.Egesz; }},
-            {"Tomeg", TErtekFajta::Egesz, [](F& f, const TErtek& e) { f.Tomeg = e.Egesz; }},
-            {"DegNovMinusz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.DegNovMinusz = e.Egesz; }},
-            {"PerNovMinusz", TErtekFajta::Egesz,
-             [](F& f, const TErtek& e) { f.PerNovMinusz = e.Egesz; }},
-        });
-    return m;
-  }();
-  return mezok;
-}
-
-template <typename F>
-const TMezo<F>* MezoKeresese(const std::vector<TMezo<F>>& mezok, std::string_view nev) {
-  for (const auto& m : mezok)
-    if (m.Nev == nev) return &m;
-  return nullptr;
-}
-
-template <typename F>
-std::string MezoNevek(const std::vector<TMezo<F>>& mezok) {
+std::string MezoNevek(TFajFajta fajta) {
   std::string s;
-  for (const auto& m : mezok) s += (s.empty() ? "" : ", ") + std::string(m.Nev);
+  for (const TFajMezoLeiras& m : FajMezoTabla(fajta)) s += (s.empty() ? "" : ", ") + std::string(m.Nev);
   return s;
 }
 
@@ -145,13 +41,13 @@ bool EgeszOlvasasa(std::string_view s, int64_t& ertek) {
 
 int64_t TParameter::Legkisebb() const {
   if (Fajta == TParameterFajta::Oldal) return kLegkisebbOldal;
-  if (ErtekFajta == TErtekFajta::Logikai) return 0;
+  if (ErtekFajta == TMezoFajta::Logikai) return 0;
   return std::numeric_limits<int32_t>::min();
 }
 
 int64_t TParameter::Legnagyobb() const {
   if (Fajta == TParameterFajta::Oldal) return kLegnagyobbOldal;
-  if (ErtekFajta == TErtekFajta::Logikai) return 1;
+  if (ErtekFajta == TMezoFajta::Logikai) return 1;
   return std::numeric_limits<int32_t>::max();
 }
 
@@ -176,21 +72,15 @@ TParameter ParameterErtelmezese(std::string_view szoveg) {
   p.Faj = std::string(szoveg.substr(kettospont + 1, pont - kettospont - 1));
   p.Mezo = std::string(szoveg.substr(pont + 1));
   if (p.Faj.empty()) throw THasznalatHiba("parameter \"" + p.Szoveg + "\" names no species");
-  if (p.Fajta == TParameterFajta::Allat) {
-    const auto* m = MezoKeresese(AllatMezok(), p.Mezo);
-    if (m == nullptr)
-      throw THasznalatHiba("unknown parameter \"" + p.Szoveg +
-                           "\": an animal species has no field \"" + p.Mezo +
-                           "\" (fields: " + MezoNevek(AllatMezok()) + ")");
-    p.ErtekFajta = m->Fajta;
-  } else {
-    const auto* m = MezoKeresese(NovenyMezok(), p.Mezo);
-    if (m == nullptr)
-      throw THasznalatHiba("unknown parameter \"" + p.Szoveg +
-                           "\": a plant species has no field \"" + p.Mezo +
-                           "\" (fields: " + MezoNevek(NovenyMezok()) + ")");
-    p.ErtekFajta = m->Fajta;
+  const TFajFajta fajFajta = FajFajta(p.Fajta);
+  const TFajMezoLeiras* m = MezoKeresese(fajFajta, p.Mezo);
+  if (m == nullptr) {
+    throw THasznalatHiba("unknown parameter \"" + p.Szoveg + "\": " +
+                         (fajFajta == TFajFajta::Allat ? "an animal" : "a plant") +
+                         " species has no field \"" + p.Mezo + "\" (fields: " +
+                         MezoNevek(fajFajta) + ")");
   }
+  p.ErtekFajta = m->Fajta;
   return p;
 }
 
@@ -199,6 +89,9 @@ void ErtekEllenorzese(const TParameter& p, std::string_view ertek) {
     // Names and lists are one line of their file; a line break would split it.
     if (ertek.find_first_of("\r\n") != std::string_view::npos)
       throw THasznalatHiba(p.Szoveg + ": the value must be a single line");
+    // Read on, such an Id would wrap into the Id of some other species.
+    const std::string tul = p.ErtekFajta == TMezoFajta::Szoveg ? "" : TulnagySzam(ertek);
+    if (!tul.empty()) throw THasznalatHiba(p.Szoveg + ": the species Id " + tul + " is beyond 32 bits");
     return;
   }
   int64_t szam = 0;
@@ -207,7 +100,7 @@ void ErtekEllenorzese(const TParameter& p, std::string_view ertek) {
   }
   if (szam < p.Legkisebb() || szam > p.Legnagyobb()) {
     const bool harmincketBit =
-        p.Fajta != TParameterFajta::Oldal && p.ErtekFajta == TErtekFajta::Egesz;
+        p.Fajta != TParameterFajta::Oldal && p.ErtekFajta != TMezoFajta::Logikai;
     throw THasznalatHiba(p.Szoveg + ": " + std::string(ertek) +
                          (harmincketBit ? " is beyond 32 bits" : " is out of range") + " (" +
                          std::to_string(p.Legkisebb()) + " to " + std::to_string(p.Legnagyobb()) +
@@ -245,24 +138,18 @@ int32_t FajFeloldasa(const TOkoszisztema& oko, const TParameter& p) {
 
 void ParameterBeallitasa(TOkoszisztema& oko, const TParameter& p, int32_t fajId,
                          std::string_view ertek) {
-  TErtek e;
-  e.Szoveg = ertek;
-  if (p.Soporheto()) {
-    int64_t szam = 0;
-    EgeszOlvasasa(ertek, szam);
-    e.Egesz = static_cast<int32_t>(szam);
+  int64_t szam = 0;
+  if (p.Soporheto()) EgeszOlvasasa(ertek, szam);
+  if (p.Fajta == TParameterFajta::Oldal) {
+    oko.Atmeretez(static_cast<int32_t>(szam));
+    return;
   }
-  switch (p.Fajta) {
-    case TParameterFajta::Oldal:
-      oko.Atmeretez(e.Egesz);
-      break;
-    case TParameterFajta::Allat:
-      MezoKeresese(AllatMezok(), p.Mezo)->Beallit(oko.AllatFaj(fajId), e);
-      break;
-    case TParameterFajta::Noveny:
-      MezoKeresese(NovenyMezok(), p.Mezo)->Beallit(oko.NovenyFaj(fajId), e);
-      break;
-  }
+  const TFajFajta fajta = FajFajta(p.Fajta);
+  TElolenyFaj& faj = fajta == TFajFajta::Allat ? static_cast<TElolenyFaj&>(oko.AllatFaj(fajId))
+                                               : oko.NovenyFaj(fajId);
+  const TMezoErtek e =
+      p.Soporheto() ? TMezoErtek(static_cast<int32_t>(szam)) : SzovegbolErtek(p.ErtekFajta, ertek);
+  MezoKeresese(fajta, p.Mezo)->Beallit(faj, e);
 }
 
 }  // namespace zelvaris

@@ -10,23 +10,25 @@
 #include <string>
 #include <string_view>
 
+#include "core/faj_mezo_tabla.h"
+
 namespace zelvaris {
 
 class TOkoszisztema;
 
 enum class TParameterFajta { Oldal, Allat, Noveny };
-enum class TErtekFajta { Egesz, Logikai, Szoveg, Lista, Csoportok };
 
 struct TParameter {
   std::string Szoveg;  // as written on the command line
   TParameterFajta Fajta = TParameterFajta::Oldal;
   std::string Faj;  // the ID part
   std::string Mezo;
-  TErtekFajta ErtekFajta = TErtekFajta::Egesz;
+  TMezoFajta ErtekFajta = TMezoFajta::Egesz;
 
-  // Integers and flags can be swept; names and lists cannot.
+  // Integers, colours and flags can be swept; names and lists cannot.
   bool Soporheto() const {
-    return ErtekFajta == TErtekFajta::Egesz || ErtekFajta == TErtekFajta::Logikai;
+    return ErtekFajta == TMezoFajta::Egesz || ErtekFajta == TMezoFajta::Szin ||
+           ErtekFajta == TMezoFajta::Logikai;
   }
   // The values a sweepable parameter accepts.
   int64_t Legkisebb() const;

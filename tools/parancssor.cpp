@@ -10,25 +10,24 @@ namespace zelvaris {
 namespace {
 
 // Plain decimal digits only: no sign, no blanks, no hexadecimal.
-uint64_t Szam(const std::string& nev, const std::string& szoveg, uint64_t legnagyobb) {
+uint64_t Szam(const std::string& nev, const std::string& szoveg, uint64_t legnagyobb,
+              uint64_t legkisebb = 0) {
   uint64_t ertek = 0;
   const char* eleje = szoveg.data();
   const char* vege = eleje + szoveg.size();
   const bool csakSzamjegy =
       !szoveg.empty() && szoveg.find_first_not_of("0123456789") == std::string::npos;
   const auto eredmeny = std::from_chars(eleje, vege, ertek);
-  if (!csakSzamjegy || eredmeny.ec != std::errc{} || eredmeny.ptr != vege || ertek > legnagyobb) {
-    throw THasznalatHiba(nev + " needs a whole number from 0 to " + std::to_string(legnagyobb) +
-                         ", not \"" + szoveg + "\"");
+  if (!csakSzamjegy || eredmeny.ec != std::errc{} || eredmeny.ptr != vege || ertek > legnagyobb ||
+      ertek < legkisebb) {
+    throw THasznalatHiba(nev + " needs a whole number from " + std::to_string(legkisebb) + " to " +
+                         std::to_string(legnagyobb) + ", not \"" + szoveg + "\"");
   }
   return ertek;
 }
 
 uint64_t Pozitiv(const std::string& nev, const std::string& szoveg, uint64_t legnagyobb) {
-  const uint64_t ertek = Szam(nev, szoveg, legnagyobb);
-  if (ertek == 0)
-    throw THasznalatHiba(nev + " needs a whole number from 1 to " + std::to_string(legnagyobb));
-  return ertek;
+  return Szam(nev, szoveg, legnagyobb, 1);
 }
 
 // "P=V": the parameter up to the first "=", the value after it.
@@ -66,6 +65,18 @@ TSopresLeiras Sopres(const std::string& szoveg) {
   return s;
 }
 
+TPermetezes Permetezes(const std::string& szoveg) {
+  const auto kettospont = szoveg.find(':');
+  const std::string fajta = kettospont == std::string::npos ? "" : szoveg.substr(kettospont + 1);
+  if (fajta != "degradable" && fajta != "persistent")
+    throw THasznalatHiba("--spray needs STEP:degradable or STEP:persistent, not \"" + szoveg + "\"");
+  TPermetezes p;
+  p.Lepes = static_cast<int32_t>(
+      Pozitiv("--spray STEP", szoveg.substr(0, kettospont), std::numeric_limits<int32_t>::max()));
+  p.Perzisztens = fajta == "persistent";
+  return p;
+}
+
 // Combinations that would silently do something else than asked.
 void Ellenorzes(TBatchBeallitas& b) {
   if (PontosKiterjesztes(b.Fajl, kOkoPillKiterjesztes)) {
@@ -83,10 +94,16 @@ void Ellenorzes(TBatchBeallitas& b) {
         "--run and --header print on standard output; "
         "--summary is for a whole sweep");
   const bool egyFutas = !b.SopresMod || (b.Futas && !b.Fejlec);
-  if (!egyFutas && (b.Pillanatkep || b.Sorozat || b.Haladas))
+  if (!egyFutas && (b.Pillanatkep || b.Sorozat || b.Dozisok || b.Haladas))
     throw THasznalatHiba(
-        "--snapshot, --series and --progress belong to a "
+        "--snapshot, --series, --doses and --progress belong to a "
         "single run; in a sweep give them with --run I");
+  // A header alone makes no step, so a spray after its (absent) steps is no mistake there.
+  const bool lepesekFutnak = !b.SopresMod || b.Futas || !b.Fejlec;
+  for (const TPermetezes& p : b.Permetezesek)
+    if (lepesekFutnak && p.Lepes > b.Lepesek)
+      throw THasznalatHiba("--spray " + p.Szoveg() + ": the run has only " +
+                           std::to_string(b.Lepesek) + " steps");
   int64_t futasok = b.Ismetlesek;
   for (const auto& s : b.Sopresek) {
     futasok *= s.Pontok();
@@ -100,6 +117,10 @@ void Ellenorzes(TBatchBeallitas& b) {
 }
 
 }  // namespace
+
+std::string TPermetezes::Szoveg() const {
+  return std::to_string(Lepes) + (Perzisztens ? ":persistent" : ":degradable");
+}
 
 int32_t TBatchBeallitas::FutasokSzama() const {
   int64_t futasok = Ismetlesek;
@@ -135,6 +156,11 @@ TBatchBeallitas BatchParancssor(std::span<const std::string> argumentumok) {
       if (i + 1 >= argumentumok.size()) throw THasznalatHiba(nev + " needs a value");
       return argumentumok[++i];
     };
+    auto FajlNev = [&]() -> std::filesystem::path {
+      const std::string s = Ertek();
+      if (s.empty()) throw THasznalatHiba(nev + " needs a file name");
+      return s;
+    };
     auto ErtekNelkul = [&] {
       if (ertek) throw THasznalatHiba(nev + " takes no value");
     };
@@ -146,13 +172,13 @@ TBatchBeallitas BatchParancssor(std::span<const std::string> argumentumok) {
     } else if (nev == "--steps") {
       b.Lepesek = static_cast<int32_t>(Szam(nev, Ertek(), std::numeric_limits<int32_t>::max()));
     } else if (nev == "--snapshot") {
-      const std::string s = Ertek();
-      if (s.empty()) throw THasznalatHiba("--snapshot needs a file name");
-      b.Pillanatkep = s;
+      b.Pillanatkep = FajlNev();
     } else if (nev == "--series") {
-      const std::string s = Ertek();
-      if (s.empty()) throw THasznalatHiba("--series needs a file name");
-      b.Sorozat = s;
+      b.Sorozat = FajlNev();
+    } else if (nev == "--doses") {
+      b.Dozisok = FajlNev();
+    } else if (nev == "--spray") {
+      b.Permetezesek.push_back(Permetezes(Ertek()));
     } else if (nev == "--progress") {
       ErtekNelkul();
       b.Haladas = true;
@@ -169,9 +195,7 @@ TBatchBeallitas BatchParancssor(std::span<const std::string> argumentumok) {
           static_cast<int32_t>(Pozitiv(nev, Ertek(), std::numeric_limits<int32_t>::max()));
     } else if (nev == "--summary") {
       b.SopresMod = true;
-      const std::string s = Ertek();
-      if (s.empty()) throw THasznalatHiba("--summary needs a file name");
-      b.Osszegzes = s;
+      b.Osszegzes = FajlNev();
     } else if (nev == "--jobs") {
       b.SopresMod = true;
       b.Munkak = static_cast<int32_t>(Pozitiv(nev, Ertek(), 4096));
@@ -194,10 +218,11 @@ TBatchBeallitas BatchParancssor(std::span<const std::string> argumentumok) {
 
 std::string BatchHasznalat() {
   return R"(Usage: zelvaris-batch [--seed N] [--steps N] [--snapshot OUT] [--series OUT.csv]
-                      [--progress] [--set P=V]... FILE
-       zelvaris-batch [--seed N] [--steps N] [--set P=V]... [--sweep P=A:B:S]...
-                      [--replicates R] [--summary OUT.csv] [--jobs J | --run I]
-                      [--header] FILE
+                      [--doses OUT.csv] [--progress] [--spray STEP:KIND]...
+                      [--set P=V]... FILE
+       zelvaris-batch [--seed N] [--steps N] [--spray STEP:KIND]... [--set P=V]...
+                      [--sweep P=A:B:S]... [--replicates R] [--summary OUT.csv]
+                      [--jobs J | --run I] [--header] FILE
 
 Runs an ecosystem without a window, with the same simulation and files as the
 window program.
@@ -221,6 +246,21 @@ FILE          a configuration (.okocfg) or a snapshot (.okopill).
               step number (from 1), each plant species' total mass and each
               animal species' count after that step. A run started from a
               snapshot records only the steps made since loading it.
+--doses OUT.csv
+              writes how the sprays climb the food chain, as CSV like --series:
+              a header "step", then for each animal species in Id order
+              "NAME (Id) deg mean", "NAME (Id) deg max", "NAME (Id) per mean"
+              and "NAME (Id) per max"; then one row per step: the step number
+              and the mean and the highest degradable and persistent dose of
+              the species' living animals after that step (0 when it has none).
+--spray STEP:KIND
+              sprays the whole world just before step STEP of the run (1..N, as
+              the rows of --series count them), as the window program's spray
+              actions do: KIND "degradable" for the degradable spray, which
+              lasts one step, "persistent" for the persistent one, which stays.
+              Which species it touches and how is part of each species
+              (DegHatas, PerHatas, DegHatasfok, ... below). May be repeated.
+              Example: --spray 100:persistent --spray 300:degradable
 --progress    shows steps done, steps per second and the populations on one
               line on stderr, updated a few times a second.
 --set P=V     sets parameter P to V before the run: for a configuration after
@@ -259,11 +299,14 @@ Sweeps (any of the options below makes the run a sweep):
               run in run order: run, replicate, seed, the swept values, steps,
               each species' final value (plant species' total mass, animal
               species' count) under its display name, each species' first step
-              at which it was recorded as 0 (empty if none), and the final seed.
+              at which it was recorded as 0 (empty if none), each animal
+              species' mean persistent dose at the end ("NAME (Id) per mean"),
+              and the final seed.
 --jobs J      runs the runs in J worker processes at a time (default: the
               number of cores).
 --run I       makes run I only (0 .. runs-1) and prints its row on stdout;
-              --snapshot, --series and --progress then apply to that run.
+              --snapshot, --series, --doses and --progress then apply to that
+              run.
 --header      prints the summary's header on stdout (before the row with
               --run). The header followed by the rows of every --run I is the
               summary, byte for byte.
@@ -283,7 +326,8 @@ Exit status: 0 success; 1 a file could not be loaded or saved, or the world
 does not fit into memory (the message names the file or the size); in a sweep
 also when a run failed (reported as "run I: ..."; the other rows are still
 written); 2 bad usage, including a parameter or species that does not exist,
-a bad range, a value beyond 32 bits, or L with a snapshot.
+a bad range, a value beyond 32 bits, L with a snapshot, or a spray after
+the last step.
 )";
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The batch program's command line:
-//   zelvaris-batch [--seed N] [--steps N] [--snapshot OUT] [--series OUT.csv] [--progress]
-//                  [--set P=V]... [--sweep P=A:B:S]... [--replicates R]
+//   zelvaris-batch [--seed N] [--steps N] [--snapshot OUT] [--series OUT.csv] [--doses OUT.csv]
+//                  [--progress] [--spray STEP:KIND]... [--set P=V]... [--sweep P=A:B:S]... [--replicates R]
 //                  [--summary OUT.csv] [--jobs J | --run I] [--header] FILE
 // Options may also be written as --name=value. Bad usage throws THasznalatHiba
 // with a one-line reason; the caller prints it with the usage text.
@@ -33,12 +33,23 @@ struct TSopresLeiras {
   int64_t Pontok() const { return (int64_t{Ig} - Tol) / Lepes + 1; }
 };
 
+// --spray STEP:degradable or STEP:persistent: sprayed just before step STEP
+// of the run (counted from 1, as the series count), as the window program's
+// spray actions do it.
+struct TPermetezes {
+  int32_t Lepes = 1;
+  bool Perzisztens = false;
+  std::string Szoveg() const;  // as the command line writes it
+};
+
 struct TBatchBeallitas {
   bool Sugo = false;                                 // --help: print the usage text and stop
   std::optional<uint32_t> Mag;                       // --seed; none: seeded from the clock
   int32_t Lepesek = 0;                               // --steps
   std::optional<std::filesystem::path> Pillanatkep;  // --snapshot
   std::optional<std::filesystem::path> Sorozat;      // --series
+  std::optional<std::filesystem::path> Dozisok;      // --doses
+  std::vector<TPermetezes> Permetezesek;             // --spray, in command-line order
   bool Haladas = false;                              // --progress
   std::filesystem::path Fajl;                        // the .okocfg or .okopill to start from
 

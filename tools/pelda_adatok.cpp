@@ -3,7 +3,8 @@
 //   zelvaris-pelda-adatok DATA_DIR
 // The meadow's parameters were tuned so that every species lives through
 // 2,000 steps on many seeds while the populations swing; change them only
-// together with tests/tools/ret_test.cpp.
+// together with tests/tools/ret_test.cpp. The pesticide example's likewise
+// with tests/tools/permet_pelda_test.cpp.
 
 #include <cstdint>
 #include <filesystem>

@@ -133,6 +133,30 @@ const std::vector<TPeldaVilag>& PeldaVilagok() {
          roka.PerKorMinusz = 1;
          roka.PerUtodMinusz = 2;
        }},
+      {std::string(kPermetFajlnev),
+       [](TOkoszisztema& oko) {
+         // Grass and bramble, rabbits, foxes: a chain short enough to follow
+         // a spray along. Only the rabbits take the sprays up from the
+         // plants. A degradable spray kills half of them and they grow back
+         // within about a hundred steps. A persistent one doses every rabbit
+         // by one for each bite until cleaned; the foxes are not sprayed at
+         // all, yet every rabbit they eat hands them its whole dose, so a fox
+         // soon carries many times a rabbit's dose and its litters shrink to
+         // nothing: the foxes dwindle over a few hundred steps while the
+         // rabbits hardly notice.
+         oko.Atmeretez(200);
+         Noveny(oko, "grass", 3500);
+         Noveny(oko, "bramble", 5500);
+         TAllatFaj& nyul = Allat(oko, "rabbit", 900);
+         nyul.Predak.SetNovenyPredak({{1}, {0}});
+         nyul.DegHatas = true;
+         nyul.DegHatasfok = 50;
+         nyul.PerHatas = true;
+         TAllatFaj& roka = Allat(oko, "fox", 50);
+         roka.Predak.SetAllatPredak({{0}});
+         roka.NovenyUtkozes = {1};
+         roka.PerUtodMinusz = 1;
+       }},
       {"large-world",
        [](TOkoszisztema& oko) {
          // The meadow on a world of side 1,200 (sixteen times the area),

@@ -51,10 +51,11 @@ struct TPeldaVilag {
   std::function<void(TOkoszisztema&)> Epites;  // on a fresh, empty ecosystem
 };
 
-// The meadow first, then the sprayed meadow, then the large world.
+// The meadow first, then the sprayed meadow, the pesticide chain and the large world.
 const std::vector<TPeldaVilag>& PeldaVilagok();
 
 inline constexpr std::string_view kRetFajlnev = "meadow";
+inline constexpr std::string_view kPermetFajlnev = "pesticide";
 inline constexpr uint32_t kPillanatkepMag = 2024;
 inline constexpr int32_t kPillanatkepLepesek = 400;
 

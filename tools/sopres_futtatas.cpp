@@ -24,6 +24,10 @@ std::vector<std::string> MunkasArgumentumok(const TBatchBeallitas& b, uint32_t m
     a.push_back("--set");
     a.push_back(e.Parameter.Szoveg + "=" + e.Ertek);
   }
+  for (const TPermetezes& p : b.Permetezesek) {
+    a.push_back("--spray");
+    a.push_back(p.Szoveg());
+  }
   for (const TSopresLeiras& s : b.Sopresek) {
     a.push_back("--sweep");
     a.push_back(s.Parameter.Szoveg + "=" + std::to_string(s.Tol) + ":" + std::to_string(s.Ig) +

@@ -15,9 +15,9 @@ namespace {
 std::string Rekordok(const TOkoszisztema& oko) {
   TSorIro i;
   for (int32_t f = 0; f < oko.NovenyFajokSzama(); ++f)
-    NovenyRekordIrasa(i, NovenyRekord(oko.NovenyFaj(f)), true);
+    RekordIrasa(i, NovenyRekord(oko.NovenyFaj(f)), true);
   for (int32_t f = 0; f < oko.AllatFajokSzama(); ++f)
-    AllatRekordIrasa(i, AllatRekord(oko.AllatFaj(f)), true);
+    RekordIrasa(i, AllatRekord(oko.AllatFaj(f)), true);
   return i.Tartalom();
 }
 

@@ -14,13 +14,19 @@ TBatchBeallitas Parse(std::vector<std::string> a) { return BatchParancssor(a); }
 
 TEST(BatchParancssor, ReadsEveryOptionInBothForms) {
   const auto b = Parse({"--seed", "4294967295", "--steps=150", "--snapshot", "out",
-                        "--series=s.csv", "--progress", "meadow.okocfg"});
+                        "--series=s.csv", "--doses", "d.csv", "--spray", "150:persistent",
+                        "--spray=1:degradable", "--progress", "meadow.okocfg"});
   EXPECT_FALSE(b.Sugo);
   ASSERT_TRUE(b.Mag.has_value());
   EXPECT_EQ(*b.Mag, 4294967295u);
   EXPECT_EQ(b.Lepesek, 150);
   EXPECT_EQ(b.Pillanatkep->string(), "out");
   EXPECT_EQ(b.Sorozat->string(), "s.csv");
+  EXPECT_EQ(b.Dozisok->string(), "d.csv");
+  ASSERT_EQ(b.Permetezesek.size(), 2u);
+  EXPECT_EQ(b.Permetezesek[0].Lepes, 150);
+  EXPECT_TRUE(b.Permetezesek[0].Perzisztens);
+  EXPECT_EQ(b.Permetezesek[1].Szoveg(), "1:degradable");
   EXPECT_TRUE(b.Haladas);
   EXPECT_EQ(b.Fajl.string(), "meadow.okocfg");
 
@@ -47,6 +53,12 @@ TEST(BatchParancssor, RefusesBadUsage) {
       {"--seed=", "a.okocfg"},
       {"--progress=1", "a.okocfg"},
       {"--snapshot", "", "a.okocfg"},
+      {"--doses", "", "a.okocfg"},
+      {"--steps", "9", "--spray", "10:persistent", "a.okocfg"},  // after the last step
+      {"--steps", "9", "--spray", "0:persistent", "a.okocfg"},
+      {"--steps", "9", "--spray", "3:Persistent", "a.okocfg"},
+      {"--steps", "9", "--spray", "3", "a.okocfg"},
+      {"--replicates", "2", "--doses", "d.csv", "a.okocfg"},  // which run's doses?
   };
   for (const auto& a : rossz) {
     std::string szoveg;
@@ -57,7 +69,7 @@ TEST(BatchParancssor, RefusesBadUsage) {
 
 TEST(BatchParancssor, UsageExplainsEveryOptionAndTheExitCodes) {
   const std::string h = BatchHasznalat();
-  for (const char* s : {"--seed", "--steps", "--snapshot", "--series", "--progress", "--help",
+  for (const char* s : {"--seed", "--steps", "--snapshot", "--series", "--doses", "--spray", "--progress", "--help",
                         ".okocfg", ".okopill", "final seed", "warning", "Exit status"})
     EXPECT_NE(h.find(s), std::string::npos) << s;
 }
@@ -107,6 +119,7 @@ TEST(BatchParancssor, RefusesBadSweeps) {
       {"--set", "animal:0.Tomeg=1.5", "a.okocfg"},
       {"--set", "L=49", "a.okocfg"},
       {"--set", "animal:0.Nev=two\nlines", "a.okocfg"},
+      {"--set", "animal:0.AllatUtkozes=1, 4294967297", "a.okocfg"},  // would wrap to 1
       {"--sweep", "animal:0.Tomeg=1:2:-1", "a.okocfg"},
       {"--sweep", "animal:0.Tomeg=1:2:1:4", "a.okocfg"},
       {"--sweep", "animal:0.NovenyPredak=1:2:1", "a.okocfg"},
@@ -122,8 +135,10 @@ TEST(BatchParancssor, RefusesBadSweeps) {
     for (const auto& s : a) szoveg += "[" + s + "]";
     EXPECT_THROW(BatchParancssor(a), THasznalatHiba) << szoveg;
   }
-  // One run of a sweep may keep its snapshot and series.
-  EXPECT_NO_THROW(Parse({"--replicates", "2", "--run", "1", "--series", "s.csv", "a.okocfg"}));
+  // One run of a sweep may keep its snapshot and series; a header alone runs
+  // no step, so a spray needs no steps there.
+  EXPECT_NO_THROW(Parse({"--replicates", "2", "--run", "1", "--series", "s.csv", "--doses", "d.csv", "a.okocfg"}));
+  EXPECT_NO_THROW(Parse({"--replicates", "2", "--spray", "50:persistent", "--header", "a.okocfg"}));
 }
 
 }  // namespace

@@ -52,13 +52,14 @@ TEST_F(SopresFolyamat, SixRowsInRunOrderEachEqualToAPlainRun) {
   EXPECT_EQ(sorok[0],
             "run,replicate,seed,plant:Grass.Novekmeny,animal:0.Utod,steps,Grass (0),Bramble (1),"
             "Rabbit (0),Mouse (1),Fox (2),Grass (0) first 0,Bramble (1) first 0,Rabbit (0) first 0,"
-            "Mouse (1) first 0,Fox (2) first 0,final seed");
+            "Mouse (1) first 0,Fox (2) first 0,Rabbit (0) per mean,Mouse (1) per mean,Fox (2) per mean,"
+            "final seed");
   const int novekmeny[] = {1, 1, 1, 2, 2, 2};
   const int utod[] = {2, 4, 6, 2, 4, 6};
   std::vector<std::string> vegek;
   for (int i = 0; i < 6; ++i) {
     const auto m = Mezok(sorok[static_cast<size_t>(i) + 1]);
-    ASSERT_EQ(m.size(), 17u) << sorok[i + 1];
+    ASSERT_EQ(m.size(), 20u) << sorok[i + 1];
     EXPECT_EQ(m[0], std::to_string(i));
     EXPECT_EQ(m[1], "0");
     EXPECT_EQ(m[2], "4242");
@@ -76,7 +77,7 @@ TEST_F(SopresFolyamat, SixRowsInRunOrderEachEqualToAPlainRun) {
     EXPECT_EQ(std::vector<std::string>(m.begin() + 6, m.begin() + 11),
               std::vector<std::string>(utolso.begin() + 1, utolso.end()))
         << "run " << i;
-    EXPECT_EQ(m[16], std::to_string(VegsoMag(p.Hiba))) << "run " << i;
+    EXPECT_EQ(m[19], std::to_string(VegsoMag(p.Hiba))) << "run " << i;
     vegek.push_back(sorok[static_cast<size_t>(i) + 1].substr(sorok[i + 1].find(",25,")));
   }
   // The swept values change the outcome: not all six runs end alike.
