@@ -9,7 +9,7 @@ The summary has the rows and columns of
 
 and the same values: run, replicate, seed, the litter size, steps, each species' final value
 (plant species' total mass, animal species' count), the step at which each first stood at 0,
-and the generator's final state.
+each animal species' mean persistent dose at the end, and the generator's final state.
 """
 
 import argparse
@@ -51,6 +51,10 @@ def run(path, index, first_seed, steps):
     for species in eco.plants + eco.animals:
         zeros = np.flatnonzero(series[species.display_name] == 0)
         row[species.display_name + " first 0"] = zeros[0] + 1 if len(zeros) else None
+    for animal in eco.animals:
+        doses = eco.individuals(animal)["PerDozis"]
+        mean = doses.sum(dtype=np.int64) / len(doses) if len(doses) else 0.0
+        row[animal.display_name + " per mean"] = float(np.float32(mean))
     row["final seed"] = eco.seed
     return row
 

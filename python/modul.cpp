@@ -140,6 +140,12 @@ PYBIND11_MODULE(_zelvaris, m) {
            "\"step\" holds the step numbers (from 1) as an int32 array, then each plant species'\n"
            "display name its total mass and each animal species' its count after every step, as\n"
            "float32 arrays.")
+      .def("doses", &TPyOkoszisztema::Dozisok,
+           "How far the sprays have climbed the food chain, as zelvaris-batch --doses writes it: a\n"
+           "dict whose first key \"step\" holds the step numbers (from 1), then for each animal\n"
+           "species \"<display name> deg mean\", \"... deg max\", \"... per mean\" and \"... per max\":\n"
+           "the mean and highest degradable and persistent dose of its living animals after every\n"
+           "step, as float32 arrays.")
       .def(
           "series_frame",
           [](TPyOkoszisztema& e) { return py::module_::import("pandas").attr("DataFrame")(e.Sorozat()); },

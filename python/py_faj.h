@@ -3,6 +3,7 @@
 // open world. Its record's fields are attributes under their file names.
 
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 
 #include <cstdint>
 #include <memory>

@@ -125,19 +125,31 @@ void TPyOkoszisztema::Lepesek(int64_t n, bool haladas) {
   }
 }
 
-py::dict TPyOkoszisztema::Sorozat() const {
-  const int32_t lepesek = RogzitettLepesek(Oko());
+namespace {
+
+// "step", then one float32 array per column, as the CSV writer lays it out.
+py::dict Oszlopok(const std::vector<TSorozatOszlop>& oszlopok, int32_t lepesek) {
   py::dict d;
   py::array_t<int32_t> lepes(lepesek);
   int32_t* l = lepes.mutable_data();
   for (int32_t i = 0; i < lepesek; ++i) l[i] = i + 1;
   d["step"] = lepes;
-  for (const TSorozatOszlop& o : SorozatOszlopok(Oko())) {
+  for (const TSorozatOszlop& o : oszlopok) {
     py::array_t<float> ertekek(lepesek);
     if (lepesek > 0) std::memcpy(ertekek.mutable_data(), o.Forras->SorAdat(o.Sor), sizeof(float) * lepesek);
     d[py::str(o.Nev)] = ertekek;
   }
   return d;
+}
+
+}  // namespace
+
+py::dict TPyOkoszisztema::Sorozat() const {
+  return Oszlopok(SorozatOszlopok(Oko()), RogzitettLepesek(Oko()));
+}
+
+py::dict TPyOkoszisztema::Dozisok() const {
+  return Oszlopok(DozisOszlopok(Oko()), Oko().AllatDozis.Hossz());
 }
 
 py::array TPyOkoszisztema::Egyedek(bool allat, int32_t id) const {

@@ -49,6 +49,7 @@ class TPyOkoszisztema {
   void Lepesek(int64_t n, bool haladas);
 
   py::dict Sorozat() const;
+  py::dict Dozisok() const;
   py::array Egyedek(bool allat, int32_t id) const;
   py::array Elofordulas(bool allat, int32_t id) const;
   py::array TerkepKep();

@@ -11,6 +11,6 @@ and zelvaris-batch, in-process, with the same results bit for bit::
 Everything an Ecosystem returns (series, individuals, maps) is a numpy copy.
 """
 
-from ._zelvaris import Ecosystem, FileError, Species, open  # noqa: F401
+from ._zelvaris import Ecosystem, FieldError, FileError, Species, open  # noqa: F401
 
-__all__ = ["open", "Ecosystem", "Species", "FileError"]
+__all__ = ["open", "Ecosystem", "Species", "FileError", "FieldError"]

@@ -5,7 +5,7 @@ import pandas as pd
 import pytest
 
 import zelvaris
-from segito import MEADOW, MEADOW_SNAPSHOT, batch, data_records, final_seed
+from segito import MEADOW, MEADOW_SNAPSHOT, MEADOW_SPRAYS, batch, data_records, final_seed
 
 
 @pytest.mark.parametrize("path, seed, steps", [(MEADOW, 7, 150), (MEADOW_SNAPSHOT, 11, 60)])
@@ -23,14 +23,31 @@ def test_run_equals_batch(tmp_path, path, seed, steps):
     for name in ["run.okopill", "run.okodat"]:
         assert (tmp_path / "python" / name).read_bytes() == (tmp_path / "batch" / name).read_bytes()
 
-    csv = pd.read_csv(tmp_path / "batch.csv")
     series = eco.series()
-    assert list(series) == list(csv.columns)
-    assert series["step"].tolist() == csv["step"].tolist()
-    for name in list(series)[1:]:
-        assert series[name].dtype == np.float32
-        assert np.array_equal(series[name], csv[name].to_numpy(dtype=np.float32)), name
+    assert all(series[name].dtype == np.float32 for name in list(series)[1:])
+    assert_columns_equal(series, pd.read_csv(tmp_path / "batch.csv"))
     assert eco.series_frame().equals(pd.DataFrame(series))
+
+
+def assert_columns_equal(arrays, csv):
+    assert list(arrays) == list(csv.columns)
+    for name in arrays:
+        assert np.array_equal(arrays[name], csv[name].to_numpy(dtype=arrays[name].dtype)), name
+
+
+def test_sprays_and_doses_equal_batch(tmp_path):
+    ran = batch("--seed", 13, "--steps", 40, "--spray", "11:persistent", "--spray", "21:degradable",
+                "--doses", tmp_path / "doses.csv", MEADOW_SPRAYS)
+    eco = zelvaris.open(MEADOW_SPRAYS, seed=13)
+    eco.step(10)
+    eco.spray("persistent")
+    eco.step(10)
+    eco.spray("degradable")
+    eco.step(20)
+    assert eco.seed == final_seed(ran)
+    doses = eco.doses()
+    assert doses["Rabbit (0) per max"].max() > 0
+    assert_columns_equal(doses, pd.read_csv(tmp_path / "doses.csv"))
 
 
 def test_individuals_are_the_snapshot_records(tmp_path):
