@@ -473,7 +473,7 @@ void TFajSzerkeszto::Betoltes() {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
-  const QString konyvtar = Qs((kornyezet_.ProgramKonyvtar() / leiras_.Konyvtar).string());
+  const QString konyvtar = Qs(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar).string());
   const QString fajl = m.FajlMegnyitas(this, leiras_.BetoltesTipp, konyvtar, leiras_.Szuro);
   if (fajl.isEmpty()) return;
   try {
@@ -494,7 +494,7 @@ void TFajSzerkeszto::Mentes() {
   TElolenyFaj* f = Faj();
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
-  const QString konyvtar = Qs((kornyezet_.ProgramKonyvtar() / leiras_.Konyvtar).string());
+  const QString konyvtar = Qs(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar).string());
   const QString valasztott = m.FajlMentes(this, leiras_.MentesTipp, konyvtar, leiras_.Szuro);
   if (valasztott.isEmpty()) return;
   const std::filesystem::path nev = Utvonal(valasztott);

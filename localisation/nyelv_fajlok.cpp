@@ -19,6 +19,14 @@ bool NyelvFajlNev(std::string_view nev) {
 
 }  // namespace
 
+bool EgyszeruFajlNev(std::string_view nev) {
+  if (nev.empty() || nev == "." || nev == "..") return false;
+  if (nev.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) return false;
+  // A drive ("C:x") on platforms that have them.
+  const std::filesystem::path ut(nev);
+  return !ut.has_root_path() && ut.filename() == ut;
+}
+
 std::vector<std::string> NyelvFajlokListazasa(const std::filesystem::path& programKonyvtar) {
   std::vector<std::string> fajlok;
   std::error_code ec;

@@ -14,6 +14,12 @@ namespace zelvaris {
 // directory is missing or unreadable.
 std::vector<std::string> NyelvFajlokListazasa(const std::filesystem::path& programKonyvtar);
 
+// Whether `nev` is a plain file name, one that can only name a file directly
+// inside the languages directory: not empty, no directory part, no separator
+// of either kind, not "." or "..", not absolute. A language name read from
+// the settings file is a path otherwise.
+bool EgyszeruFajlNev(std::string_view nev);
+
 // The menu caption of a language file: its name without the last four
 // characters (the ".lng" extension).
 std::string NyelvMenuFelirat(std::string_view fajlNev);

@@ -309,6 +309,7 @@ constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
     {"EXTRAS", "cxCol_RegenIdo", "Regenerálódási idő", AB},
     {"EXTRAS", "cxCol_DegDozis", "Deg. dózis", AB},
     {"EXTRAS", "cxCol_PerDozis", "Per. dózis", AB},
+    {"EXTRAS", "cxChB_Illesztes", "Illesztés", AB},
 });
 
 template <typename T, std::size_t A, std::size_t B>

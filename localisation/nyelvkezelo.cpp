@@ -1,6 +1,7 @@
 #include "nyelvkezelo.h"
 
 #include "localisation/ini_fajl.h"
+#include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
 
 namespace zelvaris {
@@ -17,7 +18,7 @@ TNyelvkezelo::TNyelvkezelo(std::filesystem::path programKonyvtar)
       stopFelirat_(BeepitettSzoveg("c2Act_StartStop")) {}
 
 void TNyelvkezelo::NyelvBetoltese(const std::string& nev) {
-  if (nev == aktualisNyelv_) return;
+  if (nev == aktualisNyelv_ || !EgyszeruFajlNev(nev)) return;
   aktualisNyelv_ = nev;
   const TIniTartalom ini = IniBetoltes(NyelvKonyvtar() / nev);
 

@@ -67,7 +67,8 @@ class TNyelvkezelo {
   // Loads the language file of that name (file name with extension). The name
   // already loaded loads nothing, even if its file has changed. A missing or
   // unreadable file changes no text but still becomes the current language;
-  // a key missing from the file keeps its text.
+  // a key missing from the file keeps its text. A name that is no plain file
+  // name (a path, "..") loads nothing and changes nothing.
   void NyelvBetoltese(const std::string& nev);
   const std::string& AktualisNyelv() const { return aktualisNyelv_; }
 

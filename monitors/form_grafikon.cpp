@@ -24,6 +24,7 @@ TForm_Grafikon::TForm_Grafikon(TOkoszisztema& okoszisztema, QWidget* szulo)
   grafikon_->SetCaption(QStringLiteral("Populáció grafikon"));
   grafikon_->SetXTgFelirat(QStringLiteral("Idő"));
   grafikon_->SetIdovonalak(true);
+  grafikon_->SetIllesztes(true);
   auto* reteg = new QVBoxLayout(this);
   reteg->setContentsMargins(0, 0, 0, 0);
   reteg->addWidget(grafikon_);
@@ -40,6 +41,7 @@ void TForm_Grafikon::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
                            Qs(tabla.Szoveg("cgLbl_Dec")), Qs(tabla.Szoveg("cgLbl_Csusz")),
                            Qs(tabla.Szoveg("cgLbl_Oszt"))});
   grafikon_->SetGombSzovegek(Qs(tabla.Szoveg("cg1Btn_AktualisKeres")), Qs(tabla.Szoveg("cg2Btn_AktualisKeres")));
+  grafikon_->SetIllesztesFelirat(Qs(tabla.Szoveg("cxChB_Illesztes")));
   kepMentes_->setText(Qs(tabla.Szoveg("cxAct_KepPngMentes")));
   adatMentes_->setText(Qs(tabla.Szoveg("cxAct_AdatCsvMentes")));
 }

@@ -40,7 +40,7 @@ std::filesystem::path MentesParbeszeddel(TAlkalmazasKornyezet& kornyezet, QWidge
                                          const std::function<void(const std::filesystem::path&)>& iras) {
   TModalisFelulet& modalis = kornyezet.Modalis();
   const QString valasztott =
-      modalis.FajlMentes(szulo, cim, QString::fromStdString(kornyezet.ProgramKonyvtar().string()), szuro);
+      modalis.FajlMentes(szulo, cim, QString::fromStdString(kornyezet.Helyek().MentesKonyvtar().string()), szuro);
   if (valasztott.isEmpty()) return {};
   std::filesystem::path fajl(valasztott.toStdString());
   if (!PontosKiterjesztes(fajl, kiterjesztes)) {

@@ -33,19 +33,36 @@ TForm_Jelentkezesek::TForm_Jelentkezesek(QWidget* szulo) : QWidget(szulo, Qt::To
   reteg->addLayout(gombok);
 }
 
-void TForm_Jelentkezesek::NevekHozzaadasa(const QStringList& nevek, int maxNevek) {
-  if (nevek.isEmpty()) return;
+void TForm_Jelentkezesek::NevekHozzaadasa(const QStringList& nevek, int maxNevek, qint64 elotteKimaradt) {
+  if (nevek.isEmpty() && elotteKimaradt == 0) return;
   maxNevek = std::max(1, maxNevek);
-  const qsizetype uj = std::min<qsizetype>(nevek.size(), maxNevek);
-  const int tobblet = static_cast<int>(lista_->count() + uj - maxNevek);
-  if (tobblet > 0) lista_->model()->removeRows(0, tobblet);
-  lista_->addItems(nevek.mid(nevek.size() - uj));
+  const int elso = jel_ != nullptr ? 1 : 0;
+  const qsizetype meglevo = lista_->count() - elso;
+  const qsizetype tobblet = std::max<qsizetype>(0, meglevo + nevek.size() - maxNevek);
+  // The oldest go first: those already shown, then the oldest of the new ones.
+  const qsizetype regiek = std::min(tobblet, meglevo);
+  if (regiek > 0) lista_->model()->removeRows(elso, static_cast<int>(regiek));
+  const qsizetype ujak = tobblet - regiek;
+  kimaradt_ += tobblet + elotteKimaradt;
+  if (kimaradt_ > 0) {
+    if (jel_ == nullptr) {
+      jel_ = new QListWidgetItem;
+      // Not a name: it cannot be chosen.
+      jel_->setFlags(Qt::NoItemFlags);
+      QFont betu = jel_->font();
+      betu.setItalic(true);
+      jel_->setFont(betu);
+      lista_->insertItem(0, jel_);
+    }
+    jel_->setText(QStringLiteral("… %1 korábbi jelentkező kimaradt a listából").arg(kimaradt_));
+  }
+  lista_->addItems(nevek.mid(ujak));
 }
 
 QStringList TForm_Jelentkezesek::Nevek() const {
   QStringList ki;
   ki.reserve(lista_->count());
-  for (int i = 0; i < lista_->count(); ++i) ki.append(lista_->item(i)->text());
+  for (int i = jel_ != nullptr ? 1 : 0; i < lista_->count(); ++i) ki.append(lista_->item(i)->text());
   return ki;
 }
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include "editors/uj_faj.h"
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
+#include "localisation/program_helyek.h"
 #include "monitors/cella_vizsgalo.h"
 #include "monitors/form_goc.h"
 #include "monitors/form_grafikon.h"
@@ -128,7 +130,7 @@ void MonitorFeliratkozas(TFajKozpont& kozpont, TGrafikonFormLista& grafikonok, T
 TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
     : QMainWindow(szulo),
       kornyezet_(kornyezet),
-      beallitasok_(kornyezet.ProgramKonyvtar()),
+      beallitasok_(kornyezet.Helyek().BeallitasKonyvtar()),
       allatFormLista_(kornyezet),
       novenyFormLista_(kornyezet),
       grafikonFormLista_(kornyezet),
@@ -146,6 +148,12 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
   kornyezet_.Veletlen().OrabolVetes();
   akciok_->AllapotBeallitasa(TEngedelyAllapot::Kezdet);
   QDir::setCurrent(QString::fromStdString(kornyezet_.ProgramKonyvtar().string()));
+  // Only the very first start follows the user's locale; the settings
+  // decide from then on.
+  if (kornyezet_.Helyek().ElsoInditas()) {
+    const bool magyar = QLocale::system().language() == QLocale::Hungarian;
+    kornyezet_.Nyelv().NyelvBetoltese(ElsoInditasNyelve(nyelvFajlok_, magyar));
+  }
   beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
   NyelvMenuJeloles();
   connect(akciok_.get(), &TAkciok::Lefutott, this, &TForm_Fo::AllapotKijelzes);
@@ -267,7 +275,7 @@ void TForm_Fo::EszkoztarakEpites() {
 }
 
 void TForm_Fo::NyelvMenuEpites() {
-  nyelvFajlok_ = NyelvFajlokListazasa(kornyezet_.ProgramKonyvtar());
+  nyelvFajlok_ = NyelvFajlokListazasa(kornyezet_.Helyek().AdatKonyvtar());
   nyelvCsoport_ = new QActionGroup(this);
   for (const std::string& fajl : nyelvFajlok_) {
     QAction* a = nyelvMenu_->addAction(QString::fromStdString(NyelvMenuFelirat(fajl)));
@@ -293,7 +301,7 @@ QMenu* TForm_Fo::Menu(std::string_view nev) const {
 }
 
 QString TForm_Fo::Konyvtar(std::string_view nev) const {
-  return QString::fromStdString((kornyezet_.ProgramKonyvtar() / nev).string());
+  return QString::fromStdString(kornyezet_.Helyek().FajlKonyvtar(nev).string());
 }
 
 // --- Language -------------------------------------------------------------------

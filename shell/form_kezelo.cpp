@@ -42,7 +42,7 @@ TForm_Kezelo::TForm_Kezelo(TAlkalmazasKornyezet& kornyezet, const TAkcioKotes& a
   timer_->setObjectName(QStringLiteral("Pnx_Timer1"));
   timer_->SetTimerEnabled(false);
   timer_->SetMax(15);
-  timer_->setFixedWidth(64);
+  timer_->setFixedWidth(std::max(64, timer_->minimumSizeHint().width()));
   connect(timer_, &TPnx_Timer::Timer, this, &TForm_Kezelo::Tikk);
 
   ennyit_ = new TSpinMezo(this);

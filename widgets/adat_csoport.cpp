@@ -74,7 +74,7 @@ void TAdatCsoport::SetLathato(bool v) {
   if (v == lathato_) return;
   lathato_ = v;
   jelolo_->setChecked(v);
-  grafikon_.Frissit();
+  grafikon_.LathatosagValtozott();
 }
 
 QString TAdatCsoport::CimkeSzoveg() const {

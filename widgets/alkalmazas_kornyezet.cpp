@@ -6,7 +6,8 @@ TAlkalmazasKornyezet::TAlkalmazasKornyezet(std::filesystem::path programKonyvtar
                                            TModalisFelulet* modalis, QObject* szulo)
     : QObject(szulo),
       programKonyvtar_(std::move(programKonyvtar)),
-      nyelv_(programKonyvtar_),
+      helyek_(programKonyvtar_),
+      nyelv_(helyek_.AdatKonyvtar()),
       valodiModalis_(std::make_unique<TValodiModalisFelulet>()),
       modalis_(modalis != nullptr ? modalis : valodiModalis_.get()),
       okoszisztema_(UjOkoszisztema()) {}

@@ -12,6 +12,7 @@
 #include "core/okoszisztema.h"
 #include "core/veletlen.h"
 #include "localisation/nyelvkezelo.h"
+#include "localisation/program_helyek.h"
 #include "widgets/modalis_felulet.h"
 
 namespace zelvaris {
@@ -26,6 +27,8 @@ class TAlkalmazasKornyezet : public QObject {
   ~TAlkalmazasKornyezet() override;
 
   const std::filesystem::path& ProgramKonyvtar() const { return programKonyvtar_; }
+  // Where the data, the settings and the user's files are.
+  const TProgramHelyek& Helyek() const { return helyek_; }
   TVeletlen& Veletlen() { return veletlen_; }
   TKeresoTabla& Tabla() { return tabla_; }
   TNyelvkezelo& Nyelv() { return nyelv_; }
@@ -46,6 +49,7 @@ class TAlkalmazasKornyezet : public QObject {
 
  private:
   std::filesystem::path programKonyvtar_;
+  TProgramHelyek helyek_;
   TVeletlen veletlen_;
   TKeresoTabla tabla_;
   TNyelvkezelo nyelv_;

@@ -1,10 +1,13 @@
 #include "grafikon_panel.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "pnx_hatvany.h"
 #include "spin_mezo.h"
@@ -24,53 +27,107 @@ QLabel* AlahuzottCimke(const QString& szoveg, QWidget* szulo) {
   cimke->setFont(betu);
   return cimke;
 }
+
+TSpinMezo* Mezo(int64_t minimum, int64_t maximum, int64_t lepes, QWidget* szulo) {
+  auto* mezo = new TSpinMezo(szulo);
+  mezo->SetTartomany(minimum, maximum);
+  mezo->SetLepes(lepes);
+  mezo->SetVisszatoltes(true);
+  return mezo;
+}
+
+// The text plus the style's margin and frame, as a push button draws it
+// (the style's own hint would add a minimum width meant for dialogs).
+int GombSzelesseg(const QPushButton* gomb, const QString& szoveg) {
+  const QStyle* stilus = gomb->style();
+  return gomb->fontMetrics().horizontalAdvance(szoveg) + stilus->pixelMetric(QStyle::PM_ButtonMargin, nullptr, gomb) +
+         2 * stilus->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, gomb);
+}
 }  // namespace
 
 TGrafikonPanel::TGrafikonPanel(QWidget* szulo) : QFrame(szulo) {
   setFrameShape(QFrame::Box);
   setLineWidth(1);
   belso_ = new QWidget(this);
-  const int w = Szelesseg - 2;
 
   Btn_AktualisKeres = new QPushButton(QStringLiteral("Kereső"), belso_);
-  Btn_AktualisKeres->setGeometry(w - 58, 8, 50, 20);
   Lbl_Ido = AlahuzottCimke(QStringLiteral("Idő:"), belso_);
-  Lbl_Ido->setGeometry(8, 8, 30, 16);
   IdoErtek = new QLabel(QStringLiteral("0"), belso_);
   IdoErtek->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  IdoErtek->move(24, 8);
-  FrissuloCimke(IdoErtek, 60, 16);
   ChB_Ertek = new QCheckBox(QStringLiteral("Értékvonalak"), belso_);
-  ChB_Ertek->setGeometry(8, 24, 120, 16);
   ChB_IdoVonalak = new QCheckBox(QStringLiteral("Idővonalak"), belso_);
-  ChB_IdoVonalak->setGeometry(8, 40, 120, 16);
   Lbl_Oszt = AlahuzottCimke(QStringLiteral("Osztás:"), belso_);
-  Lbl_Oszt->setGeometry(8, 56, 140, 16);
+  ChB_Illesztes = new QCheckBox(QStringLiteral("Illesztés"), belso_);
   Hatvany = new TPnx_Hatvany(belso_);
-  Hatvany->setGeometry(16, 72, 80, 20);
   OsztasCimke = new QLabel(belso_);
-  OsztasCimke->setGeometry(16, 96, w - 24, 16);
   Lbl_Dec = AlahuzottCimke(QStringLiteral("Tizedesjegyek:"), belso_);
-  Lbl_Dec->setGeometry(8, 112, 140, 16);
-  SpE_Tizedesjegyek = new TSpinMezo(belso_);
-  SpE_Tizedesjegyek->SetTartomany(0, 15);
-  SpE_Tizedesjegyek->SetLepes(1);
-  SpE_Tizedesjegyek->SetVisszatoltes(true);
-  SpE_Tizedesjegyek->setGeometry(16, 128, 50, 20);
+  SpE_Tizedesjegyek = Mezo(0, 15, 1, belso_);
   Lbl_Csusz = AlahuzottCimke(QStringLiteral("Csúsztatás:"), belso_);
-  Lbl_Csusz->setGeometry(8, 152, 140, 16);
-  SpE_Csusztatas = new TSpinMezo(belso_);
-  SpE_Csusztatas->SetTartomany(1, 200);
-  SpE_Csusztatas->SetLepes(20);
-  SpE_Csusztatas->SetVisszatoltes(true);
+  SpE_Csusztatas = Mezo(1, 200, 20, belso_);
   SpE_Csusztatas->SetErtek(1);
-  SpE_Csusztatas->setGeometry(16, 168, 50, 20);
 
   SorozatDoboz = new QScrollArea(belso_);
   SorozatDoboz->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   DobozTartalom = new QWidget;
   SorozatDoboz->setWidget(DobozTartalom);
   SorozatDoboz->setWidgetResizable(false);
+  Elrendezes(QStringLiteral("Kereső"), QStringLiteral("Aktuális"));
+}
+
+void TGrafikonPanel::Elrendezes(const QString& gombSzoveg1, const QString& gombSzoveg2) {
+  gombSzoveg1_ = gombSzoveg1;
+  gombSzoveg2_ = gombSzoveg2;
+  const int w = Szelesseg - 2;
+  const int jobbSzel = w - 8;
+  // A text control at (x, y) as wide as its text, but never past the panel's edge.
+  const auto szoveges = [w](QWidget* c, int x, int y, int h) {
+    c->setGeometry(x, y, std::max(0, std::min(c->sizeHint().width(), w - x)), h);
+  };
+
+  const int gomb = std::max({50, GombSzelesseg(Btn_AktualisKeres, gombSzoveg1),
+                             GombSzelesseg(Btn_AktualisKeres, gombSzoveg2)});
+  Btn_AktualisKeres->setGeometry(jobbSzel - gomb, 8, gomb, 20);
+  szoveges(Lbl_Ido, 8, 8, 16);
+  // The time runs from the caption's end to the button.
+  const int idoBal = Lbl_Ido->geometry().right() + 3;
+  IdoErtek->move(idoBal, 8);
+  FrissuloCimke(IdoErtek, std::max(0, Btn_AktualisKeres->x() - 4 - idoBal), 16);
+  // The rows below start under the button, not beside it: a check box text
+  // in today's wider type reaches under the button.
+  const int y = Btn_AktualisKeres->geometry().bottom() + 1;
+  szoveges(ChB_Ertek, 8, y, 16);
+  szoveges(ChB_IdoVonalak, 8, y + 16, 16);
+  szoveges(Lbl_Oszt, 8, y + 32, 16);
+  const int illesztesBal =
+      std::max(Lbl_Oszt->geometry().right() + 7, jobbSzel - ChB_Illesztes->sizeHint().width());
+  szoveges(ChB_Illesztes, illesztesBal, y + 32, 16);
+  Hatvany->setGeometry(16, y + 48, 80, 20);
+  OsztasCimke->setGeometry(16, y + 72, w - 24, 16);
+  szoveges(Lbl_Dec, 8, y + 88, 16);
+  SpE_Tizedesjegyek->setGeometry(16, y + 104, std::max(50, SpE_Tizedesjegyek->SzelessegSzoveghez(QStringLiteral("15"))),
+                                 20);
+  szoveges(Lbl_Csusz, 8, y + 128, 16);
+  SpE_Csusztatas->setGeometry(16, y + 144, std::max(50, SpE_Csusztatas->SzelessegSzoveghez(QStringLiteral("200"))),
+                              20);
+  dobozTeteje_ = y + 176;
+  DobozElhelyezes();
+}
+
+void TGrafikonPanel::DobozElhelyezes() {
+  // Eight pixels of margin all round the series box.
+  SorozatDoboz->setGeometry(8, dobozTeteje_, width() - 16, std::max(40, height() - dobozTeteje_ - 8));
+  // The viewport's own geometry lags while hidden; the frame is known now.
+  const int keret = 2 * SorozatDoboz->frameWidth();
+  DobozTartalom->resize(SorozatDoboz->width() - keret,
+                        std::max(DobozTartalom->height(), SorozatDoboz->height() - keret));
+  emit DobozAtmeretezve(DobozTartalom->width());
+}
+
+void TGrafikonPanel::changeEvent(QEvent* esemeny) {
+  QFrame::changeEvent(esemeny);
+  if (SorozatDoboz == nullptr) return;  // still being built
+  if (esemeny->type() == QEvent::FontChange || esemeny->type() == QEvent::StyleChange)
+    Elrendezes(gombSzoveg1_, gombSzoveg2_);
 }
 
 int TGrafikonPanel::DobozSzelesseg() const { return DobozTartalom->width(); }
@@ -82,13 +139,7 @@ void TGrafikonPanel::DobozMagassag(int db) {
 void TGrafikonPanel::resizeEvent(QResizeEvent* esemeny) {
   QFrame::resizeEvent(esemeny);
   belso_->setGeometry(1, 1, width() - 2, height() - 2);
-  // Eight pixels of margin all round the series box.
-  SorozatDoboz->setGeometry(8, 200, width() - 16, std::max(40, height() - 208));
-  // The viewport's own geometry lags while hidden; the frame is known now.
-  const int keret = 2 * SorozatDoboz->frameWidth();
-  DobozTartalom->resize(SorozatDoboz->width() - keret,
-                        std::max(DobozTartalom->height(), SorozatDoboz->height() - keret));
-  emit DobozAtmeretezve(DobozTartalom->width());
+  DobozElhelyezes();
 }
 
 }  // namespace zelvaris

@@ -1,7 +1,9 @@
 #pragma once
 // The chart's control panel: mode button, time, grid toggles, the scale's
-// power input, decimals, slide step and the series box with the legend rows.
-// It only holds and places the controls; the chart wires them.
+// power input and its fit box, decimals, slide step and the series box with
+// the legend rows. It only holds and places the controls; the chart wires
+// them. Every label and field is as wide as its text needs, so the panel is
+// laid out again whenever a text changes.
 
 #include <QFrame>
 
@@ -28,21 +30,27 @@ class TGrafikonPanel : public QFrame {
 
   explicit TGrafikonPanel(QWidget* szulo);
 
-  QPushButton* Btn_AktualisKeres;
-  QLabel* Lbl_Ido;
-  QLabel* IdoErtek;
-  QCheckBox* ChB_Ertek;
-  QCheckBox* ChB_IdoVonalak;
-  QLabel* Lbl_Oszt;
-  TPnx_Hatvany* Hatvany;
-  QLabel* OsztasCimke;
-  QLabel* Lbl_Dec;
-  TSpinMezo* SpE_Tizedesjegyek;
-  QLabel* Lbl_Csusz;
-  TSpinMezo* SpE_Csusztatas;
-  QScrollArea* SorozatDoboz;
+  QPushButton* Btn_AktualisKeres = nullptr;
+  QLabel* Lbl_Ido = nullptr;
+  QLabel* IdoErtek = nullptr;
+  QCheckBox* ChB_Ertek = nullptr;
+  QCheckBox* ChB_IdoVonalak = nullptr;
+  QLabel* Lbl_Oszt = nullptr;
+  // While ticked the chart fits the scale to what it shows.
+  QCheckBox* ChB_Illesztes = nullptr;
+  TPnx_Hatvany* Hatvany = nullptr;
+  QLabel* OsztasCimke = nullptr;
+  QLabel* Lbl_Dec = nullptr;
+  TSpinMezo* SpE_Tizedesjegyek = nullptr;
+  QLabel* Lbl_Csusz = nullptr;
+  TSpinMezo* SpE_Csusztatas = nullptr;
+  QScrollArea* SorozatDoboz = nullptr;
   // The legend rows live here; it grows with the series.
-  QWidget* DobozTartalom;
+  QWidget* DobozTartalom = nullptr;
+
+  // Places the controls for their current texts; the mode button is made
+  // wide enough for both of its texts.
+  void Elrendezes(const QString& gombSzoveg1, const QString& gombSzoveg2);
 
   // The width legend rows are laid out for.
   int DobozSzelesseg() const;
@@ -55,9 +63,16 @@ class TGrafikonPanel : public QFrame {
 
  protected:
   void resizeEvent(QResizeEvent* esemeny) override;
+  // A new font or style changes every text's width.
+  void changeEvent(QEvent* esemeny) override;
 
  private:
-  QWidget* belso_;
+  QWidget* belso_ = nullptr;
+  void DobozElhelyezes();
+
+  QString gombSzoveg1_;
+  QString gombSzoveg2_;
+  int dobozTeteje_ = 200;
 };
 
 }  // namespace zelvaris

@@ -118,6 +118,13 @@ void ErtekTengely(QPainter& p, TSzovegTar& tar, const QRect& resz, const QImage&
     for (const ErtekJel& j : jelek) Kitolt(p, resz, VekonyVonal(X0, j.y, X0 + b.rajzSzelesseg, j.y), b.tengely);
 }
 
+// The width a time label of `jegyek` digits is given: every digit as wide as
+// the widest, so the rule needs no text measured and full and partial
+// repaints agree on it; never less than the axis caption's width.
+int IdoCimkeHely(const TSzovegTar& tar, qsizetype jegyek, int feliratSzelesseg) {
+  return std::max(feliratSzelesseg, static_cast<int>(jegyek) * tar.SzamjegySzelesseg());
+}
+
 void IdoTengely(QPainter& p, TSzovegTar& tar, const QRect& resz, const QImage& kep, const TRajzBeallitas& b,
                 int y0, int feliratSzelesseg) {
   const int w = kep.width();
@@ -133,8 +140,12 @@ void IdoTengely(QPainter& p, TSzovegTar& tar, const QRect& resz, const QImage& k
   for (const IdoJel& j : IdoJelek(b.kezdet, b.rajzSzelesseg)) {
     Kitolt(p, resz, VastagVonal(j.x, y0, j.x, y0 + 4), b.tengely);
     if (b.idovonalak) Kitolt(p, resz, VekonyVonal(j.x, 5, j.x, y0 + 4), b.tengely);
-    if (feliratSzelesseg + j.x + 10 < w - feliratSzelesseg - 9 && j.x - 4 <= resz.right() && y0 + 4 <= resz.bottom())
-      Iras(p, tar, resz, j.x, y0 + 4, QString::number(j.index));
+    if (j.x - 4 > resz.right() || y0 + 4 > resz.bottom()) continue;
+    // A label keeps 10 pixels clear of the axis caption: measured by the
+    // caption's width, or by its own when it is wider (a long index).
+    const QString cimke = QString::number(j.index);
+    if (j.x + IdoCimkeHely(tar, cimke.size(), feliratSzelesseg) + 10 < w - feliratSzelesseg - 9)
+      Iras(p, tar, resz, j.x, y0 + 4, cimke);
   }
 }
 
@@ -296,9 +307,11 @@ std::vector<QRect> CsuszasUtanFestendo(const QImage& kep, const TRajzBeallitas& 
   const int h = kep.height();
   const int y0 = h - b.alsoMargo;
   tar.Meres(kep, b.xFelirat);
-  // Time labels stand only left of this column (see IdoTengely).
+  // Time labels stand only left of this column (see IdoTengely), the widest
+  // index in the window counting.
   const int feliratSzelesseg = tar.FeliratSzelesseg();
-  const int feliratHatar = w - 2 * feliratSzelesseg - 19;
+  const qsizetype legtobbJegy = QString::number(b.kezdet + b.rajzSzelesseg).size();
+  const int feliratHatar = w - feliratSzelesseg - 19 - IdoCimkeHely(tar, legtobbJegy, feliratSzelesseg);
   // The left end: the first segment starts at X0 and writes up to X0 + 2;
   // ticks leaving it are 2 pixels wide; the value ticks and the arrow reach
   // a little right of the axis.

@@ -21,6 +21,8 @@ namespace zelvaris {
 
 namespace {
 constexpr int GorgetoMagassag = 17;
+// The top of the plot: the value axis' arrow tip, in plot-image rows.
+constexpr int PlotTeteje = 5;
 
 // The bounds of the pixels in `resz` of `kep` that differ from `elotte`
 // (a copy of that area).
@@ -71,7 +73,6 @@ TPnx_Grafikon::TPnx_Grafikon(QWidget* szulo) : QWidget(szulo) {
   kezeloKeret_->setFrameShape(QFrame::Box);
   chbKezelo_ = new QCheckBox(QStringLiteral("Kezelő"), kezeloKeret_);
   chbKezelo_->setChecked(true);
-  chbKezelo_->setGeometry(2, 1, 60, 17);
 
   gorgetoKeret_ = new QFrame(this);
   gorgetoKeret_->setFrameShape(QFrame::Box);
@@ -97,7 +98,12 @@ TPnx_Grafikon::TPnx_Grafikon(QWidget* szulo) : QWidget(szulo) {
   connect(panel_->Btn_AktualisKeres, &QPushButton::clicked, this, [this] { SetAktualis(!aktualis_); });
   connect(panel_->ChB_Ertek, &QCheckBox::toggled, this, &TPnx_Grafikon::SetErtekVonalak);
   connect(panel_->ChB_IdoVonalak, &QCheckBox::toggled, this, &TPnx_Grafikon::SetIdovonalak);
-  connect(panel_->Hatvany, &TPnx_Hatvany::Valtozas, this, [this] { SetOsztas(panel_->Hatvany->Ertek()); });
+  // A scale chosen by hand ends the fit.
+  connect(panel_->Hatvany, &TPnx_Hatvany::Valtozas, this, [this] {
+    SetIllesztes(false);
+    SetOsztas(panel_->Hatvany->Ertek());
+  });
+  connect(panel_->ChB_Illesztes, &QCheckBox::toggled, this, &TPnx_Grafikon::SetIllesztes);
   connect(panel_->SpE_Tizedesjegyek, &TSpinMezo::Valtozas, this,
           [this](int64_t v) { SetTizedesjegyek(static_cast<int>(std::clamp<int64_t>(v, 0, 15))); });
   connect(panel_->SpE_Csusztatas, &TSpinMezo::Valtozas, this,
@@ -201,6 +207,13 @@ void TPnx_Grafikon::SetRajzolhat(bool v) {
   Frissit();
 }
 
+void TPnx_Grafikon::SetIllesztes(bool v) {
+  if (v == illesztes_) return;
+  illesztes_ = v;
+  panel_->ChB_Illesztes->setChecked(v);
+  Illeszt();
+}
+
 // ---- chart state
 
 void TPnx_Grafikon::SetKezdet(int64_t k) {
@@ -221,6 +234,7 @@ void TPnx_Grafikon::HosszBeallitas(int64_t n) {
 void TPnx_Grafikon::SetHossz(int64_t n) {
   n = std::max<int64_t>(n, 0);
   if (n == rajz_.hossz) return;
+  MaximumElvetes();
   HosszBeallitas(n);
   if (aktualis_) Igazit();
   // The history now on record is drawn at the next frame.
@@ -287,6 +301,10 @@ TAdatCsoport& TPnx_Grafikon::UjAdatCsoport(TAdatForras forras) {
   panel_->DobozMagassag(sorszam);
   sorozatok_.push_back(
       std::make_unique<TAdatCsoport>(*this, std::move(forras), panel_->DobozTartalom, sorszam));
+  // Its history counts at the next fit; the Part's chart draws it at the next
+  // full repaint, so no frame is asked for here.
+  MaximumElvetes();
+  if (illesztes_ && rajz_.hossz > 0) illesztesFugg_ = true;
   return *sorozatok_.back();
 }
 
@@ -305,6 +323,7 @@ void TPnx_Grafikon::Leptet() {
   HosszBeallitas(n + 1);
   // A slide is drawn at the next frame by moving the image.
   if (aktualis_) rajz_.kezdet = grafikon::KezdetLeptetesUtan(rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg, csusztatas_);
+  Illeszt();
   Utemez();
 }
 
@@ -313,10 +332,63 @@ void TPnx_Grafikon::Igazit() {
       grafikon::Igazit(aktualis_, rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg, gorgeto_->value());
 }
 
+// ---- fitting the scale
+
+void TPnx_Grafikon::MaximumElvetes() { maximumErvenyes_ = false; }
+
+void TPnx_Grafikon::LathatosagValtozott() {
+  MaximumElvetes();
+  Frissit();
+}
+
+bool TPnx_Grafikon::AblakMaximum(double& legnagyobb) {
+  const int64_t tol = rajz_.kezdet;
+  const int64_t ig = grafikon::RajzVeg(rajz_.hossz, rajz_.kezdet, rajz_.rajzSzelesseg);
+  // Live mode only moves the window forward: the points already taken stay.
+  if (!maximumErvenyes_ || tol < maximumKezdet_ || tol > maximumVeg_ || ig < maximumVeg_) {
+    maximum_.Urites();
+    maximumVeg_ = tol;
+    maximumErvenyes_ = true;
+  }
+  maximum_.Elejetol(tol);
+  maximumKezdet_ = tol;
+  for (int64_t i = maximumVeg_; i < ig; ++i) {
+    bool van = false;
+    double pont = 0.0;
+    for (const auto& s : sorozatok_) {
+      if (!s->Lathato() || !s->Van(i)) continue;
+      const double e = s->Ertek(i);
+      if (std::isnan(e) || (van && e <= pont)) continue;
+      pont = e;
+      van = true;
+    }
+    if (van) maximum_.Hozzaad(i, pont);
+  }
+  maximumVeg_ = std::max(maximumVeg_, ig);
+  if (maximum_.Ures()) return false;
+  legnagyobb = maximum_.Legnagyobb();
+  return true;
+}
+
+void TPnx_Grafikon::Illeszt() {
+  illesztesFugg_ = false;
+  if (!illesztes_) return;
+  TPnx_Hatvany& hatvany = *panel_->Hatvany;
+  // The value at the top of the plot is this many rows of the scale.
+  const double sorok = kep_.height() - rajz_.alsoMargo - PlotTeteje;
+  double legnagyobb = 0.0;
+  // A base of 1 has one power only; nothing positive shown needs no room.
+  if (hatvany.Alap() < 2 || sorok <= 0 || !AblakMaximum(legnagyobb) || !(legnagyobb > 0.0)) return;
+  hatvany.SetKitevo(IllesztettKitevo(legnagyobb, sorok, hatvany.Alap(), hatvany.MinKitevo(), hatvany.MaxKitevo()));
+  SetOsztas(hatvany.Ertek());
+}
+
 // ---- drawing
 
 void TPnx_Grafikon::Frissit() {
   teljes_ = true;
+  // Whatever made the repaint may have changed what is shown or the room for it.
+  if (illesztes_) illesztesFugg_ = true;
   Utemez();
 }
 
@@ -329,6 +401,7 @@ void TPnx_Grafikon::Utemez() {
 // the screen: new segments touch a few rows per series, and a tall narrow
 // copy of the whole plot height costs far more than its pixel count says.
 void TPnx_Grafikon::Kepkocka() {
+  FuggoIllesztes();
   CimkekKiirasa();
   const bool teljes = teljes_;
   const TValtozas valtozas = FuggoRajzolas();
@@ -348,6 +421,13 @@ void TPnx_Grafikon::Kepkocka() {
       rajzlap_->Frissites(tolt);
     } else {
       rajzlap_->scroll(-valtozas.tolas, 0, tolt);
+      // The Y-axis caption stands over the sliding columns: the scroll moved
+      // its pixels away with the plot's. It is painted again where it stands
+      // and where its moved copy went.
+      if (lblYFelirat_->isVisible() && !lblYFelirat_->text().isEmpty()) {
+        const QRect felirat = lblYFelirat_->geometry();
+        rajzlap_->Frissites((felirat | felirat.translated(-valtozas.tolas, 0)) & tolt);
+      }
     }
     if (jobbSzel < kep_.width())
       rajzlap_->Frissites(QRect(QPoint(jobbSzel, 0), QPoint(kep_.width() - 1, kep_.height() - 1)));
@@ -413,6 +493,7 @@ bool TPnx_Grafikon::ReszRajzolas(int k, QRegion& valtozott) {
 
 QImage TPnx_Grafikon::Kep() {
   MeretKovetes();
+  FuggoIllesztes();
   FuggoRajzolas();
   // The image is a view into a buffer that later slides reuse.
   return kep_.copy();
@@ -444,7 +525,10 @@ void TPnx_Grafikon::Elrendez() {
   rajzKeret_->setGeometry(0, cimMagassag, w, h - cimMagassag);
   panel_->setGeometry(w - TGrafikonPanel::Szelesseg, 0, TGrafikonPanel::Szelesseg, h - cimMagassag);
   lblYFelirat_->move(72, 0);
-  kezeloKeret_->setGeometry(3, h - 22, 64, 20);
+  // The box and its frame as wide as the box's text.
+  const int kezeloSzelesseg = chbKezelo_->sizeHint().width();
+  chbKezelo_->setGeometry(2, 1, kezeloSzelesseg, 17);
+  kezeloKeret_->setGeometry(3, h - 22, kezeloSzelesseg + 4, 20);
   kezeloKeret_->raise();
   gorgetoKeret_->setGeometry(63, h - 2 - GorgetoMagassag - 2, std::max(20, w - 236) + 4, GorgetoMagassag + 4);
   gorgeto_->setGeometry(2, 2, std::max(20, w - 236), GorgetoMagassag);
@@ -480,12 +564,24 @@ void TPnx_Grafikon::SetFeliratok(const std::array<QString, 9>& szovegek) {
   panel_->Lbl_Dec->setText(szovegek[6]);
   panel_->Lbl_Csusz->setText(szovegek[7]);
   panel_->Lbl_Oszt->setText(szovegek[8]);
+  FeliratokElrendezese();
 }
 
 void TPnx_Grafikon::SetGombSzovegek(const QString& kereseskor, const QString& aktualiskor) {
   keresoSzoveg_ = kereseskor;
   aktualisSzoveg_ = aktualiskor;
   GombFrissites();
+  FeliratokElrendezese();
+}
+
+void TPnx_Grafikon::SetIllesztesFelirat(const QString& szoveg) {
+  panel_->ChB_Illesztes->setText(szoveg);
+  FeliratokElrendezese();
+}
+
+void TPnx_Grafikon::FeliratokElrendezese() {
+  panel_->Elrendezes(keresoSzoveg_, aktualisSzoveg_);
+  Elrendez();
 }
 
 }  // namespace zelvaris

@@ -4,7 +4,9 @@
 // segment per series; when the plot area is full the window slides. A control
 // panel switches between a live mode that follows the newest data and a browse
 // mode with a scroll bar, and sets the grid, the scale, the decimals and the
-// slide step.
+// slide step. While its fit box is ticked, the scale follows the data: after
+// each point it becomes the smallest power of the power input's base that
+// keeps every visible value shown below the top of the plot.
 //
 // Drawing goes into a backing image. State changes are exact at once; the
 // pixels follow at most once per frame (pending segments, or a full repaint
@@ -23,6 +25,7 @@
 
 #include "adat_csoport.h"
 #include "grafikon_csuszo_kep.h"
+#include "grafikon_illesztes.h"
 #include "grafikon_rajz.h"
 #include "kepkocka.h"
 
@@ -66,6 +69,10 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   void SetIdovonalak(bool v);
   bool Rajzolhat() const { return rajzolhat_; }
   void SetRajzolhat(bool v);
+  // The fit box. Ticking it fits the scale at once; an arrow of the power
+  // input unticks it.
+  bool Illesztes() const { return illesztes_; }
+  void SetIllesztes(bool v);
 
   // Chart state.
   int64_t Kezdet() const { return rajz_.kezdet; }
@@ -99,6 +106,8 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   void Leptet();
   // Full repaint (at the next frame).
   void Frissit();
+  // A series was shown or hidden: the fit looks at the visible ones afresh.
+  void LathatosagValtozott();
   // Window alignment; does not repaint.
   void Igazit();
 
@@ -108,6 +117,7 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   void SetFeliratok(const std::array<QString, 9>& szovegek);
   // The mode button's two texts: shown in browse mode, shown in live mode.
   void SetGombSzovegek(const QString& kereseskor, const QString& aktualiskor);
+  void SetIllesztesFelirat(const QString& szoveg);
 
   // Brings the backing image up to date and returns a copy of it.
   QImage Kep();
@@ -152,12 +162,27 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   void CimkekKiirasa();
   void GombFrissites();
   void KezeloKattintas(bool bejelolt);
+  // The panel and the "Kezelő" box follow their texts' widths.
+  void FeliratokElrendezese();
+  // The largest visible value over the shown points; none when nothing
+  // visible has a value there.
+  bool AblakMaximum(double& legnagyobb);
+  // Sets the fitted scale (a real change repaints); nothing when unticked.
+  void Illeszt();
+  void FuggoIllesztes() {
+    if (illesztesFugg_) Illeszt();
+  }
+  // The cached maximum no longer matches the series.
+  void MaximumElvetes();
 
   QString caption_ = QStringLiteral("Pnx_Grafikon");
   QString yFelirat_;
   bool kezelo_ = true;
   bool rajzolhat_ = true;
   bool aktualis_ = true;
+  bool illesztes_ = false;
+  // A fit is owed: series or the length changed since the last one.
+  bool illesztesFugg_ = false;
   int csusztatas_ = 1;
   int panelSzelesseg_ = 161;
   int kepSzelesseg_ = 0;
@@ -166,6 +191,12 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   QString aktualisSzoveg_ = QStringLiteral("Kereső");
 
   std::vector<std::unique_ptr<TAdatCsoport>> sorozatok_;
+
+  // The visible series' largest value at each point of [maximumKezdet_, maximumVeg_).
+  TAblakMaximum maximum_;
+  bool maximumErvenyes_ = false;
+  int64_t maximumKezdet_ = 0;
+  int64_t maximumVeg_ = 0;
 
   TSzovegTar szovegTar_;
   TCsuszoKep csuszoKep_;

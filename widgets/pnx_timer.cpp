@@ -66,8 +66,19 @@ int TPnx_Timer::Max() const { return csuszka_->maximum(); }
 
 void TPnx_Timer::SetMax(int n) {
   n = std::clamp(n, 0, 30);
-  if (n != csuszka_->maximum()) csuszka_->setMaximum(n);
+  if (n == csuszka_->maximum()) return;
+  csuszka_->setMaximum(n);
+  updateGeometry();
 }
+
+int TPnx_Timer::MsSzelesseg() const { return std::max(22, msCimke_->sizeHint().width()); }
+
+QSize TPnx_Timer::minimumSizeHint() const {
+  const QString leglassabb = QString::number(int64_t{1} << Max());
+  return {std::max(34, 5 + mezo_->SzelessegSzoveghez(leglassabb) + 3 + MsSzelesseg()), 100};
+}
+
+QSize TPnx_Timer::sizeHint() const { return QSize(56, 160).expandedTo(minimumSizeHint()); }
 
 int TPnx_Timer::Intervallum() const { return idozito_->interval(); }
 bool TPnx_Timer::Fut() const { return idozito_->isActive(); }
@@ -102,8 +113,11 @@ void TPnx_Timer::resizeEvent(QResizeEvent* esemeny) {
   csuszka_->setGeometry(w / 2 - CsuszkaSzelesseg / 2, csuszkaTeteje, CsuszkaSzelesseg,
                         std::max(0, h - 30 - csuszkaTeteje));
   const int mezoMagassag = 20;
-  mezo_->setGeometry(5, h - 30 + 5, std::max(10, w - 30), mezoMagassag);
-  msCimke_->setGeometry(5 + std::max(10, w - 30) + 2, h - 30 + 5, 22, mezoMagassag);
+  // The field takes what "ms." leaves: width - 30 with its usual width.
+  const int ms = MsSzelesseg();
+  const int mezoSzelesseg = std::max(10, w - 8 - ms);
+  mezo_->setGeometry(5, h - 30 + 5, mezoSzelesseg, mezoMagassag);
+  msCimke_->setGeometry(5 + mezoSzelesseg + 2, h - 30 + 5, ms, mezoMagassag);
 }
 
 }  // namespace zelvaris

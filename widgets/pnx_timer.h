@@ -38,7 +38,10 @@ class TPnx_Timer : public QFrame {
   TSpinMezo* Mezo() const { return mezo_; }
   QSlider* Csuszka() const { return csuszka_; }
 
-  QSize sizeHint() const override { return {56, 160}; }
+  // Wide enough for the number field to show the slowest interval the bar
+  // gives (2^Max) whole.
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override;
 
  signals:
   // Every tick of the internal timer.
@@ -51,6 +54,7 @@ class TPnx_Timer : public QFrame {
   void CsuszkaValtozott(int pozicio);
   void MezoValtozott(int64_t ertek);
   void IntervallumBeallitas(int64_t ms);
+  int MsSzelesseg() const;
 
   QString caption_ = QStringLiteral("Pnx_Timer");
   bool timerEnabled_ = true;

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QWheelEvent>
 #include <algorithm>
 #include <limits>
 
@@ -11,6 +14,9 @@ namespace zelvaris {
 TSpinMezo::TSpinMezo(QWidget* szulo) : QAbstractSpinBox(szulo) {
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setKeyboardTracking(true);
+  // Not WheelFocus: a wheel turned over the field must not take the focus,
+  // or the next turn and PageUp/PageDown would change the value.
+  setFocusPolicy(Qt::StrongFocus);
   lineEdit()->setText(QStringLiteral("0"));
   connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinMezo::SzovegValtozott);
   connect(this, &QAbstractSpinBox::editingFinished, this, &TSpinMezo::Elhagyas);
@@ -66,6 +72,25 @@ void TSpinMezo::keyPressEvent(QKeyEvent* esemeny) {
     return;
   }
   QAbstractSpinBox::keyPressEvent(esemeny);
+}
+
+void TSpinMezo::wheelEvent(QWheelEvent* esemeny) {
+  if (!hasFocus()) {
+    esemeny->ignore();
+    return;
+  }
+  QAbstractSpinBox::wheelEvent(esemeny);
+}
+
+int TSpinMezo::SzelessegSzoveghez(const QString& szoveg) const {
+  ensurePolished();
+  // As QAbstractSpinBox measures its own hint: the text, room for the cursor,
+  // then the style's frame and arrows.
+  const int szelesseg = fontMetrics().horizontalAdvance(szoveg + QLatin1Char(' ')) + 2;
+  QStyleOptionSpinBox opcio;
+  initStyleOption(&opcio);
+  const QSize tartalom(szelesseg, lineEdit()->sizeHint().height());
+  return style()->sizeFromContents(QStyle::CT_SpinBox, &opcio, tartalom, this).width();
 }
 
 void TSpinMezo::SzovegBeiras(int64_t v) {

@@ -1,7 +1,9 @@
 #pragma once
 // The number field used by every numeric input of the program. Unlike
 // QSpinBox it keeps an out-of-range value while the user types (the owner sees
-// it at once) and brings it into range only when the field is left.
+// it at once) and brings it into range only when the field is left. The wheel
+// changes the value only while the field has the focus: over a field the user
+// merely scrolls past, it scrolls the window that holds it.
 
 #include <QAbstractSpinBox>
 #include <cstdint>
@@ -37,6 +39,9 @@ class TSpinMezo : public QAbstractSpinBox {
   // Reads a field text as the field would; exposed for the owners' checks.
   static int64_t Ertelmez(const QString& szoveg, int64_t minimum);
 
+  // The width the field needs to show `szoveg` whole, arrows and frame included.
+  int SzelessegSzoveghez(const QString& szoveg) const;
+
   void stepBy(int lepesek) override;
   QValidator::State validate(QString& szoveg, int& pozicio) const override;
   void fixup(QString&) const override {}
@@ -51,6 +56,7 @@ class TSpinMezo : public QAbstractSpinBox {
  protected:
   StepEnabled stepEnabled() const override;
   void keyPressEvent(QKeyEvent* esemeny) override;
+  void wheelEvent(QWheelEvent* esemeny) override;
 
  private:
   static bool EngedettKarakter(QChar c);

@@ -1,14 +1,19 @@
 // Costs of drawing the world: a full redraw of a side-2000 map, passes after
 // changes of the same number of cells on a small and a large map, and steps
 // per second on the fastest timer with drawing on and off, for the example
-// meadow and for the denser standard world of the step benchmark.
+// meadow and for the denser standard world of the step benchmark, and the
+// time from a click on the map's "Mindet" box for animals in the display
+// settings (25 animal and 25 plant species on a side-2000 map) until the map
+// has been painted again (the slowest of four clicks, off and on).
 // With "--kepek DIR" it saves the meadow's map and magnifier as PNG instead;
 // with "--ret" it runs only the meadow with drawing on (for a profiler).
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -24,6 +29,10 @@
 #include "widgets/kepkocka.h"
 
 #include "bench/proba_vilag.h"
+#include "bench/sok_faj.h"
+#include "monitors/form_kijelzes.h"
+#include "monitors/terkep_vaszon.h"
+#include "shell/program.h"
 
 using namespace zelvaris;
 
@@ -223,6 +232,45 @@ void Kepek(TAblakok& a, const QString& konyvtar) {
   a.goc.grab().save(konyvtar + "/goc.png");
 }
 
+// Counts the paint events a widget receives.
+class TFestesek : public QObject {
+ public:
+  int db = 0;
+  bool eventFilter(QObject*, QEvent* esemeny) override {
+    if (esemeny->type() == QEvent::Paint) ++db;
+    return false;
+  }
+};
+
+double Mindet50() {
+  QTemporaryDir konyvtar;
+  bench::TCsendesModalis modalis;
+  TProgram p(konyvtar.path().toStdString(), &modalis);
+  const std::filesystem::path fajl = std::filesystem::path(konyvtar.path().toStdString()) / "mindet.okocfg";
+  bench::SokFajosKonfiguracio(p.Kornyezet(), fajl, 25, 25, 2000, 20000);
+  p.Fo().OkoCfgMegnyitasa(fajl);
+  p.Fo().Akciok()["Act_Alkalmaz"]->trigger();
+  TForm_Kijelzes& kijelzes = *p.Ablakok().Kijelzes;
+  kijelzes.show();
+  for (int i = 0; i < 3; ++i) {
+    QThread::msleep(KepkockaMs + 5);
+    QApplication::processEvents();
+  }
+  TFestesek festesek;
+  p.Ablakok().Tkp->Vaszon().installEventFilter(&festesek);
+  QCheckBox& mindet = kijelzes.Lista(true, TFajJelzo::Tkp).Mindet();
+  double legtobb = 0;
+  for (int i = 0; i < 4; ++i) {
+    festesek.db = 0;
+    QElapsedTimer ora;
+    ora.start();
+    mindet.click();
+    while (festesek.db == 0 && ora.elapsed() < 10'000) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    legtobb = std::max(legtobb, static_cast<double>(ora.nsecsElapsed()) / 1e6);
+  }
+  return legtobb;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -258,5 +306,6 @@ int main(int argc, char** argv) {
   std::printf("standard-world-steps-per-s-drawing: %.0f\n", Lepesek(ablakok, true, 1000, false));
   std::printf("standard-world-steps-per-s-no-drawing: %.0f\n", Lepesek(ablakok, false, 1000, false));
   std::printf("meadow-changed-cells-per-step: %.0f cells\n", ValtozottCellak(ablakok));
+  std::printf("mindet-50-species-ms: %.1f ms\n", Mindet50());
   return 0;
 }

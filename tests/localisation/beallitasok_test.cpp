@@ -101,3 +101,21 @@ TEST_F(BeallitasokTeszt, NyelvFajlokNevSzerint) {
   EXPECT_EQ(NyelvMenuFelirat("Deutsch.LNG"), "Deutsch");
   EXPECT_TRUE(NyelvFajlokListazasa(konyvtar_.Utvonal() / "nincs").empty());
 }
+
+// A language name that is a path reads nothing outside languages/ and loads
+// no language; a later plain name still loads.
+TEST_F(BeallitasokTeszt, UtvonalasNyelvnevetNemToltBe) {
+  Kiir(konyvtar_.Utvonal() / "x", "[MAP]\r\ncmForm_Tkp=Kivul\r\n");
+  std::filesystem::create_directory(nyelv_.NyelvKonyvtar() / "a");
+  Kiir(nyelv_.NyelvKonyvtar() / "a" / "b.lng", "[MAP]\r\ncmForm_Tkp=Alkonyvtar\r\n");
+  for (const char* nev : {"../x", "..\\x", "/etc/passwd", "a/b.lng", "..", ".", "languages/../../x"}) {
+    Kiir(beallitasok_.FajlUtvonal(), std::string("[LANGUAGE]\r\ndefaultlanguage=") + nev + "\r\n");
+    beallitasok_.BeallitasokOlvasasa(nyelv_);
+    EXPECT_EQ(nyelv_.AktualisNyelv(), "") << nev;
+    EXPECT_EQ(nyelv_.Szoveg("cmForm_Tkp"), "Térkép") << nev;
+  }
+  EXPECT_FALSE(EgyszeruFajlNev(std::string_view("x\0y", 3)));
+  Kiir(nyelv_.NyelvKonyvtar() / "..x.lng", "[MAP]\r\ncmForm_Tkp=Pontos\r\n");
+  nyelv_.NyelvBetoltese("..x.lng");
+  EXPECT_EQ(nyelv_.Szoveg("cmForm_Tkp"), "Pontos");
+}

@@ -93,6 +93,7 @@ class GrafikonAblakTeszt : public QObject {
     QCOMPARE(g.Caption(), QStringLiteral("Populáció grafikon"));
     QCOMPARE(g.XTgFelirat(), QStringLiteral("Idő"));
     QVERIFY(g.Idovonalak());
+    QVERIFY(g.Illesztes());
     QCOMPARE(w.windowTitle(), QStringLiteral("Grafikon"));
     QCOMPARE(g.SorozatokSzama(), 3);
     QCOMPARE(g.Sorozat(0).Nev(), QStringLiteral("fű (0)"));

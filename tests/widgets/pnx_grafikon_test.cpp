@@ -2,7 +2,9 @@
 // feed it from the population sources.
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "widgets/grafikon_panel.h"
 #include "widgets/pnx_grafikon.h"
 #include "widgets/pnx_hatvany.h"
+#include "widgets/spin_mezo.h"
 
 using namespace zelvaris;
 
@@ -45,6 +48,15 @@ int SzinPixelek(const QImage& kep, const QColor& szin, int x0 = 0, int x1 = -1) 
     for (int x = std::max(0, x0); x <= std::min(x1, kep.width() - 1); ++x)
       if (kep.pixelColor(x, y) == szin) ++db;
   return db;
+}
+
+// The exponent the fit should choose for base 2: the smallest that keeps `m`
+// strictly below the value at the top of the plot (the arrow tip, row 5).
+int VartKitevo(int kepMagassag, int alsoMargo, double m) {
+  const double sorok = kepMagassag - alsoMargo - 5;
+  int k = -24;
+  while (k < 24 && !(m < sorok * std::ldexp(1.0, k))) ++k;
+  return k;
 }
 
 // What the window shows on the screen now.
@@ -264,6 +276,8 @@ class PnxGrafikonTest : public QObject {
     g.UjAdatCsoport(a.Forras()).SetSzin(Qt::red);
     g.UjAdatCsoport(b.Forras()).SetSzin(Qt::blue);
     g.SetTizedesjegyek(1);
+    // The Y-axis caption stands over the sliding columns.
+    g.SetYTgFelirat(QStringLiteral("Egyedszám, tömeg"));
     g.show();
     QVERIFY(QTest::qWaitForWindowExposed(&g));
     for (int lepesek : {400, 600, 1050}) {
@@ -326,6 +340,165 @@ class PnxGrafikonTest : public QObject {
       QCOMPARE(g.Kep(), csusztatva);
     }
     QVERIFY(g.Kezdet() > 1000);
+  }
+
+  // A long index keeps its label 10 pixels clear of the axis caption too.
+  void IdoCimkeAFeliratElott() {
+    TPnx_Grafikon g;
+    g.resize(Szelesseg426, 300);
+    g.SetXTgFelirat(QStringLiteral("Idő"));
+    QImage kep = g.Kep();
+    QFont betu;
+    betu.setPointSize(8);
+    const QFontMetrics metrika(betu, &kep);
+    const int feliratBal = kep.width() - metrika.horizontalAdvance(QStringLiteral("Idő")) - 9;
+    // The index 10000 at the last column where a label as wide as the caption may start.
+    const int x = feliratBal - metrika.horizontalAdvance(QStringLiteral("Idő")) - 11;
+    QVERIFY(metrika.horizontalAdvance(QStringLiteral("10000")) > metrika.horizontalAdvance(QStringLiteral("Idő")));
+    const int r = grafikon::X0 + 400 - x;
+    QVERIFY(r >= 0 && r < 100);
+    g.SetHossz(10000 - 400 + r + g.RajzSzelesseg() - 1);
+    QCOMPARE(g.Kezdet(), 10000 - 400 + r);
+    kep = g.Kep();
+    const int y0 = kep.height() - g.AlsoMargo();
+    for (int y = y0 + 5; y < kep.height(); ++y)
+      for (int xx = feliratBal - 10; xx < feliratBal; ++xx) QCOMPARE(kep.pixelColor(xx, y), g.clHatter());
+    // The labels that fit are there.
+    QVERIFY(SzinPixelek(kep.copy(grafikon::X0, y0 + 5, 200, 15), Qt::black) > 0);
+  }
+
+  // Every control of the panel shows its whole text and none covers another,
+  // with the built-in texts and with English ones.
+  void PanelSzovegekElfernek_data() {
+    QTest::addColumn<QStringList>("feliratok");
+    QTest::addColumn<QStringList>("gombok");
+    QTest::addColumn<QString>("illesztes");
+    QTest::newRow("built-in") << QStringList{"", "Populáció grafikon", "Kezelő", "Idő:", "Értékvonalak",
+                                             "Idővonalak", "Tizedesjegyek:", "Csúsztatás:", "Osztás:"}
+                              << QStringList{"Aktuális", "Kereső"} << "Illesztés";
+    QTest::newRow("English") << QStringList{"Count, mass", "Population chart", "Panel", "Time:", "Value lines",
+                                            "Time lines", "Decimals:", "Slide by:", "Scale:"}
+                             << QStringList{"Live", "Browse"} << "Fit";
+  }
+  void PanelSzovegekElfernek() {
+    QFETCH(QStringList, feliratok);
+    QFETCH(QStringList, gombok);
+    QFETCH(QString, illesztes);
+    TPnx_Grafikon g;
+    g.resize(678, 307);
+    std::array<QString, 9> szovegek;
+    std::copy(feliratok.begin(), feliratok.end(), szovegek.begin());
+    g.SetFeliratok(szovegek);
+    g.SetGombSzovegek(gombok[0], gombok[1]);
+    g.SetIllesztesFelirat(illesztes);
+    g.SetTizedesjegyek(15);
+    g.SetCsusztatas(200);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    TGrafikonPanel& p = *g.Panel();
+    const QList<QWidget*> vezerlok = {p.Btn_AktualisKeres, p.Lbl_Ido,  p.IdoErtek,          p.ChB_Ertek,
+                                      p.ChB_IdoVonalak,    p.Lbl_Oszt, p.ChB_Illesztes,     p.Hatvany,
+                                      p.OsztasCimke,       p.Lbl_Dec,  p.SpE_Tizedesjegyek, p.Lbl_Csusz,
+                                      p.SpE_Csusztatas};
+    const int belsoSzelesseg = TGrafikonPanel::Szelesseg - 2;
+    for (QWidget* a : vezerlok) {
+      QVERIFY2(a->geometry().right() < belsoSzelesseg, qPrintable(a->metaObject()->className()));
+      for (QWidget* b : vezerlok)
+        if (a != b)
+          QVERIFY2(!a->geometry().intersects(b->geometry()),
+                   qPrintable(QStringLiteral("%1 %2 / %3 %4")
+                                  .arg(a->metaObject()->className())
+                                  .arg(QDebug::toString(a->geometry()))
+                                  .arg(b->metaObject()->className())
+                                  .arg(QDebug::toString(b->geometry()))));
+    }
+    for (QWidget* w : {static_cast<QWidget*>(p.Lbl_Ido), static_cast<QWidget*>(p.ChB_Ertek),
+                       static_cast<QWidget*>(p.ChB_IdoVonalak), static_cast<QWidget*>(p.Lbl_Oszt),
+                       static_cast<QWidget*>(p.ChB_Illesztes), static_cast<QWidget*>(p.Lbl_Dec),
+                       static_cast<QWidget*>(p.Lbl_Csusz), static_cast<QWidget*>(g.ChB_Kezelo())})
+      QVERIFY(w->width() >= w->sizeHint().width());
+    for (const QString& szoveg : gombok)
+      QVERIFY(p.Btn_AktualisKeres->width() >= p.Btn_AktualisKeres->fontMetrics().horizontalAdvance(szoveg) + 6);
+    for (TSpinMezo* m : {p.SpE_Tizedesjegyek, p.SpE_Csusztatas}) {
+      auto* szerkeszto = m->findChild<QLineEdit*>();
+      QVERIFY(szerkeszto->fontMetrics().horizontalAdvance(szerkeszto->text()) + 5 <= szerkeszto->width());
+    }
+    QVERIFY(g.LbL_YTgFelirat()->width() >= g.LbL_YTgFelirat()->sizeHint().width());
+  }
+
+  // The fit follows the window: after every point the scale is the smallest
+  // power of 2 that keeps each visible value shown strictly below the top,
+  // while the window slides past spikes and a series is hidden and shown.
+  void IllesztesAzAblakra() {
+    TPnx_Grafikon g;
+    g.resize(Szelesseg426, 300);
+    g.SetCsusztatas(7);
+    const int magassag = g.Kep().height();
+    Sor a, b;
+    auto& ca = g.UjAdatCsoport(a.Forras());
+    g.UjAdatCsoport(b.Forras());
+    g.SetIllesztes(true);
+    QVERIFY(g.Panel()->ChB_Illesztes->isChecked());
+    QRandomGenerator veletlen(7);
+    for (int i = 0; i < 1500; ++i) {
+      // Spikes rarer than the window is wide, and a level that changes.
+      a.ertekek.push_back(i % 700 == 3 ? 50000.0f : float(veletlen.bounded(300) * (1 + i / 200 % 4)));
+      b.ertekek.push_back(i % 450 == 5 ? 4000.0f : float(veletlen.bounded(100)) - 50.0f);
+      if (i == 600) ca.SetLathato(false);
+      if (i == 900) ca.SetLathato(true);
+      g.Leptet();
+      double m = -1e30;
+      for (int64_t j = g.Kezdet(); j < std::min<int64_t>(g.Hossz(), g.Kezdet() + g.RajzSzelesseg()); ++j) {
+        if (ca.Lathato()) m = std::max(m, double(a.ertekek[size_t(j)]));
+        m = std::max(m, double(b.ertekek[size_t(j)]));
+      }
+      QVERIFY(m > 0);
+      const int k = VartKitevo(magassag, g.AlsoMargo(), m);
+      QCOMPARE(g.Panel()->Hatvany->Kitevo(), k);
+      QCOMPARE(g.Osztas(), std::ldexp(1.0, k));
+    }
+    QVERIFY(!a.tulolvasas && !b.tulolvasas);
+  }
+
+  void IllesztesSzabalyai() {
+    TPnx_Grafikon g;
+    TPnx_Hatvany& h = *g.Panel()->Hatvany;
+    g.SetIllesztes(true);
+    // A chart opened on recorded history fits before it is drawn.
+    Sor s{{1000.0f, 1000.0f, 1000.0f}};
+    g.SetHossz(3);
+    g.UjAdatCsoport(s.Forras());
+    const int magassag = g.Kep().height();
+    QCOMPARE(h.Kitevo(), VartKitevo(magassag, g.AlsoMargo(), 1000.0));
+    // A value exactly at the top is not below it.
+    const double teto = magassag - g.AlsoMargo() - 5;
+    for (int i = 0; i < 500; ++i) {
+      s.ertekek.push_back(float(teto));
+      g.Leptet();
+    }
+    QCOMPARE(g.Osztas(), 2.0);
+    // Nothing above zero shown: the scale stays.
+    for (int i = 0; i < 500; ++i) {
+      s.ertekek.push_back(i % 2 == 0 ? 0.0f : -7.0f);
+      g.Leptet();
+    }
+    QCOMPARE(g.Osztas(), 2.0);
+    // An arrow of the power input ends the fit; the scale is then the user's.
+    h.KitevoLe();
+    QVERIFY(!g.Illesztes());
+    QVERIFY(!g.Panel()->ChB_Illesztes->isChecked());
+    QCOMPARE(g.Osztas(), 1.0);
+    s.ertekek.push_back(1e6f);
+    g.Leptet();
+    QCOMPARE(g.Osztas(), 1.0);
+    // Ticking fits at once; unticking keeps the scale it had.
+    g.Panel()->ChB_Illesztes->setChecked(true);
+    QCOMPARE(h.Kitevo(), VartKitevo(magassag, g.AlsoMargo(), 1e6));
+    const double illesztett = g.Osztas();
+    g.Panel()->ChB_Illesztes->setChecked(false);
+    s.ertekek.push_back(1.0f);
+    g.Leptet();
+    QCOMPARE(g.Osztas(), illesztett);
   }
 
   void KezeloElrejtese() {

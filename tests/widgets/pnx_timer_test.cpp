@@ -70,6 +70,20 @@ class PnxTimerTest : public QObject {
     QVERIFY(utes.wait(500));
   }
 
+  // At its minimum width the field shows the slowest interval of the bar whole.
+  void LeglassabbIntervallumLatszik() {
+    TPnx_Timer t;
+    t.SetMax(15);
+    t.resize(t.minimumSizeHint().width(), 160);
+    t.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t));
+    t.SetPozicio(15);
+    auto* mezo = t.Mezo()->findChild<QLineEdit*>();
+    QCOMPARE(mezo->text(), QStringLiteral("32768"));
+    // The line edit's own margins and the cursor take 5 pixels.
+    QVERIFY(mezo->fontMetrics().horizontalAdvance(mezo->text()) + 5 <= mezo->width());
+  }
+
   void Felirat() {
     TPnx_Timer t;
     QCOMPARE(t.Caption(), QStringLiteral("Pnx_Timer"));

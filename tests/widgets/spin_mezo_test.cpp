@@ -1,7 +1,9 @@
 // The number field: what typing, leaving and the arrows do to its value.
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "widgets/spin_mezo.h"
 
@@ -144,6 +146,43 @@ class SpinMezoTest : public QObject {
     QTest::keyClick(&m, Qt::Key_Down);
     QTest::keyClick(&m, Qt::Key_Down);
     QCOMPARE(m.Ertek(), 4);
+  }
+
+  // A wheel turned over a field the user scrolls past leaves its value alone
+  // and goes on to the window that holds it, which scrolls; it takes no focus
+  // either, so a later PageUp/PageDown cannot reach the field. With the focus
+  // the wheel steps.
+  void GorgoCsakFokusszal() {
+    QWidget ablak;
+    auto* m = new TSpinMezo(&ablak);
+    m->SetTartomany(0, 1000);
+    m->SetLepes(10);
+    m->SetErtek(500);
+    m->setGeometry(10, 40, 80, 22);
+    auto* masik = new TSpinMezo(&ablak);
+    masik->setGeometry(10, 5, 80, 22);
+    ablak.show();
+    QVERIFY(QTest::qWaitForWindowActive(&ablak));
+    masik->setFocus();
+    QTRY_VERIFY(masik->hasFocus());
+    QSignalSpy valtozas(m, &TSpinMezo::Valtozas);
+    const auto gorgetes = [m] {
+      const QPointF hely(20, 10);
+      QWheelEvent e(hely, m->mapToGlobal(hely), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+      QApplication::sendEvent(m, &e);
+      return e.isAccepted();
+    };
+    QVERIFY(!gorgetes());
+    QCOMPARE(m->Ertek(), 500);
+    QCOMPARE(valtozas.count(), 0);
+    QVERIFY(masik->hasFocus());
+
+    m->setFocus();
+    QTRY_VERIFY(m->hasFocus());
+    QVERIFY(gorgetes());
+    QCOMPARE(m->Ertek(), 490);
+    QCOMPARE(valtozas.count(), 1);
   }
 
   void KodbolNincsJelzes() {
