@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
   libgtest-dev libgmock-dev
   desktop-file-utils appstream shared-mime-info dpkg-dev file
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-pandas python3-matplotlib
+  python3-nbformat
 )
 missing=()
 for p in "${packages[@]}"; do

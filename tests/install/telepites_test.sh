@@ -28,9 +28,15 @@ for f in bin/zelvaris bin/zelvaris-batch \
   share/man/man1/zelvaris.1 share/man/man1/zelvaris-batch.1 share/doc/zelvaris/README.md; do
   [ -f "$prefix/$f" ] || hiba "$f is not installed"
 done
-# Only the two programs, and nothing beside bin/ and share/.
+# Only the two programs, and nothing beside bin/, share/ and the Python
+# package in the interpreter's site-packages under lib/.
 [ "$(ls "$prefix/bin" | tr '\n' ' ')" = "zelvaris zelvaris-batch " ] || hiba "bin/ holds: $(ls "$prefix/bin")"
-[ "$(ls "$prefix" | tr '\n' ' ')" = "bin share " ] || hiba "the prefix holds: $(ls "$prefix")"
+[ "$(ls "$prefix" | grep -vx lib | tr '\n' ' ')" = "bin share " ] || hiba "the prefix holds: $(ls "$prefix")"
+if [ -d "$prefix/lib" ]; then
+  [ "$(cd "$prefix/lib" && find . -type f | grep -v '^\./python3[.0-9]*/dist-packages/zelvaris/')" = "" ] ||
+    hiba "lib/ holds more than the Python package: $(cd "$prefix/lib" && find . -type f)"
+  ls "$prefix"/lib/python3*/dist-packages/zelvaris/__init__.py >/dev/null 2>&1 || hiba "the Python package is incomplete"
+fi
 grep -q '@' "$prefix/share/man/man1/zelvaris.1" "$prefix/share/metainfo/org.zelvaris.Zelvaris.metainfo.xml" &&
   hiba "a placeholder was left unreplaced"
 
