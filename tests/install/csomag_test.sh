@@ -25,7 +25,7 @@ debs=("$tmp"/zelvaris_*.deb)
 deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6svg6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6svg6 python3-numpy; do
   [[ ", $depends," == *", $lib "* || ", $depends," == *", $lib,"* ]] || hiba "Depends lacks $lib: $depends"
 done
 
