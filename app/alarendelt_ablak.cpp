@@ -5,10 +5,13 @@
 namespace zelvaris {
 
 void Alarendeles(QWidget& ablak, QWidget& tulajdonos) {
-  // Qt names the owner to the window manager (the transient parent) when the
-  // owned window gets its native window, and only if the owner has one then.
+  // Qt records the owner (the transient parent) when the owned window gets
+  // its native window, and only if the owner has one by then.
   (void)tulajdonos.winId();
-  ablak.setParent(&tulajdonos, ablak.windowFlags() | Qt::Window);
+  // Window managers keep only dialogs and tool windows above their owner
+  // (X11 names the owner of no other kind), so an ordinary window becomes a
+  // tool window; its hints stay.
+  ablak.setParent(&tulajdonos, (ablak.windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
 }
 
 }  // namespace zelvaris

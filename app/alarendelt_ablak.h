@@ -7,9 +7,8 @@ class QWidget;
 
 namespace zelvaris {
 
-// Makes `ablak` a top-level window owned by `tulajdonos`, keeping its kind
-// (tool window or ordinary window) and hints. Call it before the window is
-// first shown.
+// Makes `ablak` a tool window owned by `tulajdonos`, keeping its hints. Call
+// it before the window is first shown.
 void Alarendeles(QWidget& ablak, QWidget& tulajdonos);
 
 }  // namespace zelvaris
