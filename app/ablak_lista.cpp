@@ -61,10 +61,7 @@ void TAblakLista::Urit() {
 }
 
 void TAblakLista::MindetElorehoz() {
-  for (auto& a : ablakok_) {
-    a->show();
-    a->raise();
-  }
+  for (auto& a : ablakok_) Elohozas(*a);
 }
 
 void TAblakLista::MindetBezar() {

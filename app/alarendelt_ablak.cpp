@@ -14,4 +14,10 @@ void Alarendeles(QWidget& ablak, QWidget& tulajdonos) {
   ablak.setParent(&tulajdonos, (ablak.windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
 }
 
+void Elohozas(QWidget& ablak) {
+  if (ablak.isMinimized()) ablak.setWindowState(ablak.windowState() & ~Qt::WindowMinimized);
+  ablak.show();
+  ablak.raise();
+}
+
 }  // namespace zelvaris

@@ -11,4 +11,8 @@ namespace zelvaris {
 // it before the window is first shown.
 void Alarendeles(QWidget& ablak, QWidget& tulajdonos);
 
+// Shows the window in front of the others, restored if it was minimised on
+// its own: a tool window has no task-bar entry to bring it back.
+void Elohozas(QWidget& ablak);
+
 }  // namespace zelvaris

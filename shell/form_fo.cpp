@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
+#include "app/alarendelt_ablak.h"
 #include "app/alkalmazas_kornyezet.h"
 #include "app/mentesi_nev.h"
 #include "editors/form_allat_teljes.h"
@@ -435,8 +436,7 @@ void TForm_Fo::MuveletekKotese() {
 }
 
 void TForm_Fo::Elorehoz(QWidget& ablak) {
-  ablak.show();
-  ablak.raise();
+  Elohozas(ablak);
   ablak.activateWindow();
 }
 

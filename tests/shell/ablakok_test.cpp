@@ -57,6 +57,12 @@ class TAblakokTeszt : public QObject {
     fix.Tkp->close();
     p.Futtat("Act_TerkepetElorehoz");
     QVERIFY(fix.Tkp->isVisible());
+    // A window minimised on its own has no task-bar entry: "Előrehoz" restores it.
+    fix.Kezelo->showMinimized();
+    grafikon.showMinimized();
+    p.Futtat("Act_KezelotElorehoz");
+    p.Futtat("Act_GrafikonokatElorehoz");
+    QVERIFY(!fix.Kezelo->isMinimized() && !grafikon.isMinimized());
     // A new world destroys the on-demand windows; the fixed ones stay.
     p.UjOkoszisztema(80);
     QCOMPARE(fo.GrafikonFormLista().Darab(), 0);
