@@ -3,6 +3,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/alarendelt_ablak.h"
+
 namespace zelvaris {
 
 namespace {
@@ -23,6 +25,7 @@ TAblakLista::~TAblakLista() {
 
 QWidget& TAblakLista::Felvetel(std::unique_ptr<QWidget> ablak) {
   QWidget& w = *ablak;
+  if (tulajdonos_ != nullptr) Alarendeles(w, *tulajdonos_);
   if (!ablakok_.empty()) w.move(Hely(*ablakok_.back(), w));
   ablakok_.push_back(std::move(ablak));
   w.show();
@@ -58,10 +61,7 @@ void TAblakLista::Urit() {
 }
 
 void TAblakLista::MindetElorehoz() {
-  for (auto& a : ablakok_) {
-    a->show();
-    a->raise();
-  }
+  for (auto& a : ablakok_) Elohozas(*a);
 }
 
 void TAblakLista::MindetBezar() {

@@ -3,7 +3,8 @@
 // and the plant editors, the charts, the age pyramids. A list owns its
 // windows; closing one only hides it, so it stays in its list until the
 // world is replaced. Then the list empties itself, before the old world
-// goes. Every later language reaches its windows in list order.
+// goes. Every later language reaches its windows in list order. Once an
+// owner is set, every new window is owned by it and stays above it.
 
 #include <QObject>
 #include <QPoint>
@@ -39,6 +40,9 @@ class TAblakLista : public QObject {
   // Destroys every window.
   void Urit();
   void SetElhelyezo(TElhelyezo elhelyezo) { elhelyezo_ = std::move(elhelyezo); }
+  // Not owned; it must outlive the list's windows (the main window, whose
+  // member the list is).
+  void SetTulajdonos(QWidget* tulajdonos) { tulajdonos_ = tulajdonos; }
 
  protected:
   TAblakLista(TAlkalmazasKornyezet& kornyezet, TNyelviSor nyelviSor, TLepcso lepcso);
@@ -54,6 +58,7 @@ class TAblakLista : public QObject {
 
   TLepcso lepcso_;
   TElhelyezo elhelyezo_;
+  QWidget* tulajdonos_ = nullptr;
   std::vector<std::unique_ptr<QWidget>> ablakok_;
 };
 

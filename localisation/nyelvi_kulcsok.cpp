@@ -310,6 +310,7 @@ constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
     {"EXTRAS", "cxCol_DegDozis", "Deg. dózis", AB},
     {"EXTRAS", "cxCol_PerDozis", "Per. dózis", AB},
     {"EXTRAS", "cxChB_Illesztes", "Illesztés", AB},
+    {"EXTRAS", "cxLbl_AlkalmazTipp", "Nyomja meg az Alkalmaz gombot a világ felépítéséhez.", AB},
 });
 
 template <typename T, std::size_t A, std::size_t B>

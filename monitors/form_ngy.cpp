@@ -1,10 +1,13 @@
 #include "monitors/form_ngy.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "monitors/alkalmaz_tipp.h"
 #include "monitors/cella_vizsgalo.h"
 #include "monitors/form_tkp.h"
 #include "monitors/kep_mentes.h"
@@ -23,6 +26,9 @@ TForm_Ngy::TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget
   vaszon_ = new TKepVaszon(rajzolo.NagyitoKep(), this);
   vaszon_->setObjectName(QStringLiteral("NagyitoKep"));
   vaszon_->move(0, 0);
+  tipp_ = AlkalmazTipp(this);
+  // The image is placed by hand; only the line is laid out.
+  (new QVBoxLayout(this))->addWidget(tipp_);
   resize(kKezdoSzelesseg, kKezdoMagassag);
   connect(&rajzolo, &TTerkepRajzolo::KepekUjraepultek, vaszon_, &TKepVaszon::MeretIgazitas);
   connect(&rajzolo, &TTerkepRajzolo::NagyitoValtozott, vaszon_,
@@ -38,12 +44,16 @@ TForm_Ngy::TForm_Ngy(TAlkalmazasKornyezet& kornyezet, TForm_Tkp& terkep, QWidget
   connect(kepMentes_, &QAction::triggered, this, &TForm_Ngy::KepMentes);
   connect(&kornyezet_, &TAlkalmazasKornyezet::RacsFelepult, this, &TForm_Ngy::NagyitoMeretezes);
   kornyezet_.SzovegekKovetese(TNyelviSor::Nagyito, *this);
+  const auto tippFrissitese = [this] { tipp_->setVisible(terkep_.Rajzolo().NagyitoKep().isNull()); };
+  connect(&rajzolo, &TTerkepRajzolo::KepekUjraepultek, this, tippFrissitese);
+  tippFrissitese();
 }
 
 TForm_Ngy::~TForm_Ngy() = default;
 
 void TForm_Ngy::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   setWindowTitle(Qs(tabla.Szoveg("czForm_Ngy")));
+  tipp_->setText(Qs(tabla.Szoveg("cxLbl_AlkalmazTipp")));
   kepMentes_->setText(Qs(tabla.Szoveg("cxAct_KepPngMentes")));
   vizsgalo_->SzovegekAlkalmazasa(tabla);
 }

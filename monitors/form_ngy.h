@@ -2,13 +2,15 @@
 // The magnifier window "Nagyító": the 40 x 40 cells inside the frame at 13
 // pixels per cell, drawn by the map window's drawing sink. A click on a
 // square opens the cell inspector on that cell; the right button offers the
-// image as a PNG file.
+// image as a PNG file. Until there is a grid it says how to build one.
 
 #include <QWidget>
 #include <memory>
 
 #include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
+
+class QLabel;
 
 namespace zelvaris {
 
@@ -45,6 +47,7 @@ class TForm_Ngy : public QWidget {
   TAlkalmazasKornyezet& kornyezet_;
   TForm_Tkp& terkep_;
   TKepVaszon* vaszon_ = nullptr;
+  QLabel* tipp_ = nullptr;
   QAction* kepMentes_ = nullptr;
   std::unique_ptr<TForm_CellaVizsgalo> vizsgalo_;
 };

@@ -3,9 +3,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "app/alkalmazas_kornyezet.h"
 #include "localisation/nyelvi_tabla.h"
+#include "monitors/alkalmaz_tipp.h"
 #include "widgets/qszoveg.h"
 
 namespace zelvaris {
@@ -48,6 +50,11 @@ TForm_Oko::TForm_Oko(TAlkalmazasKornyezet& kornyezet, QWidget* szulo) : QWidget(
   racs->addWidget(eMag_, 2, 1);
   racs->addWidget(lblKezdoMag_, 3, 0);
   racs->addWidget(eKezdoMag_, 3, 1);
+  lblTipp_ = AlkalmazTipp(this);
+  lblTipp_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  racs->addWidget(lblTipp_, 4, 0, 1, 2);
+  // Room the window gains goes below the fields, not between them.
+  racs->setRowStretch(5, 1);
   setMinimumSize(148, 72);
   resize(190, 120);
 
@@ -57,6 +64,10 @@ TForm_Oko::TForm_Oko(TAlkalmazasKornyezet& kornyezet, QWidget* szulo) : QWidget(
   connect(&kornyezet, &TAlkalmazasKornyezet::IdoValtozott, this, &TForm_Oko::IdoKiirasa);
   connect(&kornyezet, &TAlkalmazasKornyezet::MagValtozott, this, &TForm_Oko::MagKiirasa);
   connect(&kornyezet, &TAlkalmazasKornyezet::KezdoMagValtozott, this, &TForm_Oko::KezdoMagKiirasa);
+  connect(&kornyezet, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this,
+          [this](const TOkoszisztema* uj) { TippMutatasa(uj != nullptr && !uj->VanRacs()); });
+  connect(&kornyezet, &TAlkalmazasKornyezet::RacsFelepult, this, [this] { TippMutatasa(false); });
+  TippMutatasa(!kornyezet.Okoszisztema().VanRacs());
   kornyezet.SzovegekKovetese(TNyelviSor::Oko, *this);
 }
 
@@ -66,6 +77,13 @@ void TForm_Oko::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   lblIdo_->setText(Qs(tabla.Szoveg("ceLbl_Ido")));
   lblMag_->setText(Qs(tabla.Szoveg("cxLbl_Mag")));
   lblKezdoMag_->setText(Qs(tabla.Szoveg("cxLbl_KezdoMag")));
+  lblTipp_->setText(Qs(tabla.Szoveg("cxLbl_AlkalmazTipp")));
+  TippMutatasa(!lblTipp_->isHidden());
+}
+
+void TForm_Oko::TippMutatasa(bool lathato) {
+  lblTipp_->setVisible(lathato);
+  if (lathato) resize(width(), std::max(height(), heightForWidth(width())));
 }
 
 void TForm_Oko::OldalhosszKiirasa(int64_t l) { eL_->setText(QString::number(l)); }

@@ -2,7 +2,8 @@
 // The ecosystem information window "Ökoszisztéma": the side length of the
 // world, the elapsed time, the random generator's current state ("Mag") and
 // its state when the last build began ("Kezdőmag"), in read-only fields that
-// follow the application context's announcements.
+// follow the application context's announcements. Until the world's grid is
+// built, a line below them says how to build it.
 
 #include <QWidget>
 #include <cstdint>
@@ -29,12 +30,15 @@ class TForm_Oko : public QWidget {
   void MagKiirasa(uint32_t mag);      // E_Mag
   // E_KezdoMag; empty while no build has begun.
   void KezdoMagKiirasa(std::optional<uint32_t> mag);
+  // Lbl_AlkalmazTipp; the window grows to show it whole.
+  void TippMutatasa(bool lathato);
 
  private:
   QLabel* lblL_;
   QLabel* lblIdo_;
   QLabel* lblMag_;
   QLabel* lblKezdoMag_;
+  QLabel* lblTipp_;
   QLineEdit* eL_;
   QLineEdit* eIdo_;
   QLineEdit* eMag_;

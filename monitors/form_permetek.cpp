@@ -33,6 +33,7 @@ TForm_Permetek::TForm_Permetek(TAlkalmazasKornyezet& kornyezet, QAction* deg, QA
   Lap(TFajJelzo::DegHatas, "TabS_DegHatas", "GB_DegBeallitasok", deg);
   Lap(TFajJelzo::PerHatas, "TabS_PerHatas", "GB_PerBeallitasok", per);
   resize(360, 250);
+  alap_ = height();
   FajListakKovetese(kornyezet_.Kozpont(), TBejegyzesiSor::Permetek, *this);
   kornyezet_.SzovegekKovetese(TNyelviSor::Permetek, *this);
 }
@@ -89,34 +90,40 @@ void TForm_Permetek::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   }
 }
 
-// One list row taller per species, but never beyond the screen: every new
-// ecosystem and every load registers its species again, and the window would
-// soon push its buttons out of reach. Beyond that the lists scroll.
-void TForm_Permetek::Noveles() {
-  int magassag = height() + kSorMagassag;
+// One list row per species listed, on top of the height with empty lists:
+// every new ecosystem and every load registers its species again, so the
+// height follows the lists instead of adding up. Never beyond the screen;
+// beyond that the lists scroll.
+void TForm_Permetek::Meretezes() {
+  int magassag = alap_ + kSorMagassag * sorok_;
   if (const QScreen* kepernyo = screen()) {
     const int keret = frameGeometry().height() - geometry().height();
     magassag = std::min(magassag, kepernyo->availableGeometry().height() - keret);
   }
-  resize(width(), std::max(magassag, height()));
+  resize(width(), std::max(magassag, minimumHeight()));
 }
 
 void TForm_Permetek::AllatHozzaad(int32_t id) {
   listak_[0][1]->Hozzaad(id);
   listak_[1][1]->Hozzaad(id);
-  Noveles();
+  ++sorok_;
+  Meretezes();
 }
 
 void TForm_Permetek::NovenyHozzaad(int32_t id) {
   listak_[0][0]->Hozzaad(id);
   listak_[1][0]->Hozzaad(id);
-  Noveles();
+  ++sorok_;
+  Meretezes();
 }
 
 void TForm_Permetek::Torles() {
   for (auto& lapListak : listak_) {
     for (TFajJeloloLista* l : lapListak) l->Torles();
   }
+  // A height the user chose carries over to the next lists.
+  if (sorok_ > 0) alap_ = std::max(minimumHeight(), height() - kSorMagassag * sorok_);
+  sorok_ = 0;
 }
 
 void TForm_Permetek::Atnevezes(bool allat, int32_t id) {

@@ -21,7 +21,7 @@ class TForm_Permetek : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kSorMagassag = 13;  // the window grows by one list row per species
+  static constexpr int kSorMagassag = 13;  // one list row per species listed
 
   // The buttons run the main window's actions `deg` and `per` (may be null).
   TForm_Permetek(TAlkalmazasKornyezet& kornyezet, QAction* deg, QAction* per, QWidget* szulo = nullptr);
@@ -30,7 +30,8 @@ class TForm_Permetek : public QWidget {
 
   void AllatHozzaad(int32_t id);
   void NovenyHozzaad(int32_t id);
-  // A new ecosystem: the four lists emptied; the window keeps its height.
+  // A new ecosystem: the four lists emptied; the window keeps its height
+  // until the next species are listed.
   void Torles();
   void Atnevezes(bool allat, int32_t id);
   void JelzoIgazitas(bool allat, TFajJelzo jelzo, int32_t id);
@@ -43,12 +44,14 @@ class TForm_Permetek : public QWidget {
 
  private:
   void Lap(TFajJelzo jelzo, const char* lapNev, const char* beallitasok, QAction* akcio);
-  void Noveles();
+  void Meretezes();
 
   TAlkalmazasKornyezet& kornyezet_;
   QTabWidget* lapok_;
   QGroupBox* beallitasok_[2] = {};
   TFajJeloloLista* listak_[2][2] = {};  // [deg, per][plants, animals]
+  int alap_ = 0;   // the height with empty lists
+  int sorok_ = 0;  // species listed, of either kind
 };
 
 }  // namespace zelvaris

@@ -1,5 +1,6 @@
 #include "monitors/form_tkp.h"
 
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "monitors/alkalmaz_tipp.h"
 #include "monitors/form_goc.h"
 #include "monitors/terkep_vaszon.h"
 #include "widgets/qszoveg.h"
@@ -27,6 +29,8 @@ TForm_Tkp::TForm_Tkp(TAlkalmazasKornyezet& kornyezet, TForm_Goc& goc, QWidget* s
   vaszon_->setObjectName(QStringLiteral("TerkepKep"));
   gorgeto_->setWidget(vaszon_);
   elrendezes->addWidget(gorgeto_);
+  tipp_ = AlkalmazTipp(this);
+  elrendezes->addWidget(tipp_);
   resize(kKezdoSzelesseg, kKezdoMagassag);
 
   connect(&rajzolo_, &TTerkepRajzolo::KepekUjraepultek, this, [this](bool uj) {
@@ -34,6 +38,7 @@ TForm_Tkp::TForm_Tkp(TAlkalmazasKornyezet& kornyezet, TForm_Goc& goc, QWidget* s
     if (uj) keretLathato_ = true;
     vaszon_->MeretIgazitas();
     KeretFrissitese();
+    TippFrissitese();
   });
   connect(&rajzolo_, &TTerkepRajzolo::TerkepValtozott, vaszon_,
           [this](const QRegion& terulet) { vaszon_->Valtozott(terulet); });
@@ -47,6 +52,7 @@ TForm_Tkp::TForm_Tkp(TAlkalmazasKornyezet& kornyezet, TForm_Goc& goc, QWidget* s
 
   kornyezet_.SzovegekKovetese(TNyelviSor::Terkep, *this);
   Telepites(&kornyezet_.Okoszisztema());
+  TippFrissitese();
 }
 
 TForm_Tkp::~TForm_Tkp() {
@@ -56,6 +62,11 @@ TForm_Tkp::~TForm_Tkp() {
 
 void TForm_Tkp::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   setWindowTitle(Qs(tabla.Szoveg("cmForm_Tkp")));
+  tipp_->setText(Qs(tabla.Szoveg("cxLbl_AlkalmazTipp")));
+  // A small world must still leave room for the title and the title bar's
+  // buttons; the map then stands at the left.
+  const int cimsor = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 5 * cimsor);
 }
 
 void TForm_Tkp::Telepites(TOkoszisztema* oko) {
@@ -70,6 +81,12 @@ void TForm_Tkp::Telepites(TOkoszisztema* oko) {
   } else {
     rajzolo_.Urites();
   }
+}
+
+void TForm_Tkp::TippFrissitese() {
+  const bool vanKep = !rajzolo_.TerkepKep().isNull();
+  gorgeto_->setVisible(vanKep);
+  tipp_->setVisible(!vanKep);
 }
 
 void TForm_Tkp::KeretFrissitese() {
@@ -93,8 +110,14 @@ void TForm_Tkp::TerkepMeretezes() {
   QSize meret = kep.isNull() ? QSize(kKezdoSzelesseg, kKezdoMagassag) : kep.size();
   QSize legfeljebb = meret;
   if (const QScreen* kepernyo = screen()) {
-    // Room for the window's own frame, which exists only once it was shown.
-    const QSize keret = frameGeometry().size() - geometry().size();
+    // Room for the window's own frame. It is known only once the window was
+    // shown; before that a title bar and thin borders are assumed, or the
+    // window manager would push the scroll bars off the screen.
+    QSize keret = frameGeometry().size() - geometry().size();
+    if (keret.isNull()) {
+      const int szel = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+      keret = QSize(2 * szel, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * szel);
+    }
     legfeljebb = kepernyo->availableGeometry().size() - keret;
   }
   const int sav = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);

@@ -3,7 +3,8 @@
 // area, the magnifier frame on it, the left button moving the frame and the
 // right button placing seed points. It owns the world's drawing sink and
 // installs it on every ecosystem the program switches to, and fits itself
-// to the map when the grid is built or resized.
+// to the map when the grid is built or resized. Until there is a grid it
+// says how to build one.
 
 #include <QPointer>
 #include <QWidget>
@@ -13,6 +14,7 @@
 #include "localisation/nyelvi_tabla.h"
 #include "monitors/terkep_rajzolo.h"
 
+class QLabel;
 class QScrollArea;
 
 namespace zelvaris {
@@ -57,12 +59,15 @@ class TForm_Tkp : public QWidget {
  private:
   void Telepites(TOkoszisztema* oko);
   void KeretFrissitese();
+  // The map while there is one, else the line that says how to build it.
+  void TippFrissitese();
 
   TAlkalmazasKornyezet& kornyezet_;
   QPointer<TAlkalmazasKornyezet> kornyezetFigyelo_;
   TForm_Goc& goc_;
   TTerkepRajzolo rajzolo_;
   QScrollArea* gorgeto_ = nullptr;
+  QLabel* tipp_ = nullptr;
   TTerkepVaszon* vaszon_ = nullptr;
   bool keretLathato_ = true;
   TGocKeres gocKeres_;

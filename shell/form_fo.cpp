@@ -11,9 +11,12 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
+#include <QScopeGuard>
 #include <QToolButton>
+#include <initializer_list>
 #include <stdexcept>
 
+#include "app/alarendelt_ablak.h"
 #include "app/alkalmazas_kornyezet.h"
 #include "app/mentesi_nev.h"
 #include "editors/form_allat_teljes.h"
@@ -118,6 +121,10 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
       grafikonFormLista_(kornyezet),
       korfaFormLista_(kornyezet) {
   setObjectName(QStringLiteral("Form_Fo"));
+  for (TAblakLista* lista : std::initializer_list<TAblakLista*>{&allatFormLista_, &novenyFormLista_,
+                                                                &grafikonFormLista_, &korfaFormLista_}) {
+    lista->SetTulajdonos(this);
+  }
   FeluletEpites();
   SzerkesztokElhelyezese();
   MuveletekKotese();
@@ -137,7 +144,8 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
     const bool magyar = QLocale::system().language() == QLocale::Hungarian;
     kornyezet_.Nyelv().NyelvBetoltese(ElsoInditasNyelve(nyelvFajlok_, magyar));
   }
-  beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv());
+  // A settings file that cannot be read leaves the defaults: the program starts.
+  Vedett(kornyezet_.Modalis(), this, [this] { beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv()); });
   NyelvMenuJeloles();
   connect(akciok_.get(), &TAkciok::Lefutott, &kornyezet_, &TAlkalmazasKornyezet::AllapotKozzetetele);
 }
@@ -324,12 +332,16 @@ void TForm_Fo::FutasMutatasa(bool fut) {
 void TForm_Fo::closeEvent(QCloseEvent* esemeny) {
   if (!bezarva_) {
     bezarva_ = true;
-    if (modValto_) modValto_->Leallitas();
-    if (auto hiba = beallitasok_.BeallitasokIrasa(kornyezet_.Nyelv())) {
-      kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Informacio,
-                                  QStringLiteral("Zelvaris"), QString::fromStdString(*hiba));
-    }
-    emit Bezarva();
+    // The program ends whatever fails on the way out; a hidden window must
+    // not leave the process running unseen.
+    const auto vege = qScopeGuard([this] { emit Bezarva(); });
+    Vedett(kornyezet_.Modalis(), this, [this] {
+      if (modValto_) modValto_->Leallitas();
+      if (auto hiba = beallitasok_.BeallitasokIrasa(kornyezet_.Nyelv())) {
+        kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Informacio,
+                                    QStringLiteral("Zelvaris"), QString::fromStdString(*hiba));
+      }
+    });
   }
   esemeny->accept();
 }
@@ -362,6 +374,10 @@ void TForm_Fo::MuveletekKotese() {
   Kot("Act_PerPermetezes", &TForm_Fo::PerPermetezes);
   Kot("Act_Atmeretez", &TForm_Fo::Atmeretez);
   Kot("Act_Rajzolhat", &TForm_Fo::Rajzolhat);
+  // Building a grid switches drawing on; the action and the controller's box
+  // show what the world does.
+  connect(&kornyezet_, &TAlkalmazasKornyezet::RacsFelepult, this,
+          [this] { (*akciok_)["Act_Rajzolhat"]->setChecked(kornyezet_.Okoszisztema().Rajzolhat()); });
   Kot("Act_OkoCfgMegnyitas", &TForm_Fo::OkoCfgMegnyitas);
   Kot("Act_OkoCfgMentes", &TForm_Fo::OkoCfgMentes);
   Kot("Act_OkoPillMegnyitas", &TForm_Fo::OkoPillMegnyitas);
@@ -420,8 +436,7 @@ void TForm_Fo::MuveletekKotese() {
 }
 
 void TForm_Fo::Elorehoz(QWidget& ablak) {
-  ablak.show();
-  ablak.raise();
+  Elohozas(ablak);
   ablak.activateWindow();
 }
 
@@ -429,6 +444,8 @@ void TForm_Fo::UjOkoszisztema() {
   TForm_UjOkoszisztema& d = *ablakok_.UjOkoszisztema;
   if (kornyezet_.Modalis().Dialogus(d) != QDialog::Accepted) return;
   UjOkoszisztemaBeallitas();
+  // The new world is no file's: the caption must not name the last one loaded.
+  kornyezet_.Nyelv().SetCimElotag({});
   // Before the first build only L is recorded: nothing to announce yet.
   kornyezet_.Okoszisztema().Atmeretez(d.Ertek());
   AblakokFrissitese();

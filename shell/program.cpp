@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "app/alarendelt_ablak.h"
 #include "editors/form_allat_teljes.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
@@ -49,6 +50,12 @@ TProgram::TProgram(std::filesystem::path programKonyvtar, TModalisFelulet* modal
   clientMode_ = std::make_unique<TForm_ClientMode>();
   jelentkezesek_ = std::make_unique<TForm_Jelentkezesek>();
 
+  // The windows that show and drive the world stay above the main window;
+  // the modal dialogs keep to the top on their own.
+  for (QWidget* w : std::initializer_list<QWidget*>{kezelo_.get(), oko_.get(), allatTeljes_.get(), permetek_.get(),
+                                                    kijelzes_.get(), tkp_.get(), ngy_.get(), jelentkezesek_.get()}) {
+    Alarendeles(*w, *fo_);
+  }
   fo_->AblakokBeallitasa(TForm_Fo::TAblakok{
       kezelo_.get(), oko_.get(), allatTeljes_.get(), permetek_.get(), kijelzes_.get(),
       tkp_.get(), ngy_.get(), ujNoveny_.get(), ujAllat_.get(), ujGrafikon_.get(), goc_.get(),

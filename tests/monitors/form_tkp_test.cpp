@@ -3,6 +3,7 @@
 // the dialog's species lists, window sizes and switching ecosystems.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -277,9 +278,13 @@ class FormTkpTest : public QObject {
     kornyezet.Okoszisztema().Alkalmaz();
     terkep.TerkepMeretezes();
     nagyito.NagyitoMeretezes();
-    QCOMPARE(terkep.size(), QSize(120, 120));
+    // The window is L wide, or as wide as its title bar needs.
+    QCOMPARE(terkep.size(), QSize(std::max(120, terkep.minimumWidth()), 120));
     QCOMPARE(nagyito.size(), QSize(520, 520));
     QCOMPARE(terkep.Vaszon().size(), QSize(120, 120));
+    kornyezet.Atmeretez(50);
+    QVERIFY(terkep.width() > terkep.fontMetrics().horizontalAdvance(terkep.windowTitle()) + 60);
+    QCOMPARE(terkep.Vaszon().size(), QSize(50, 50));
     // Larger than the screen: the window stops at the screen, the map scrolls.
     const QSize kepernyo = terkep.screen()->availableGeometry().size();
     const int oldal = std::max(kepernyo.width(), kepernyo.height()) + 100;
@@ -315,6 +320,11 @@ class FormTkpTest : public QObject {
     a.kornyezet.OkoszisztemaCsere(a.kornyezet.UjOkoszisztema());
     QVERIFY(a.terkep.Rajzolo().TerkepKep().isNull());
     QVERIFY(a.terkep.Vaszon().Keret().isEmpty());
+    // Instead of an empty grey box, both say how to build the world.
+    auto* terkepTipp = a.terkep.findChild<QLabel*>(QStringLiteral("Lbl_AlkalmazTipp"));
+    auto* nagyitoTipp = a.nagyito.findChild<QLabel*>(QStringLiteral("Lbl_AlkalmazTipp"));
+    QVERIFY(!terkepTipp->isHidden() && !nagyitoTipp->isHidden());
+    QVERIFY(!terkepTipp->text().isEmpty());
     a.Bal(QPoint(5, 5));
     a.Jobb(QPoint(5, 5), Qt::ControlModifier);
     // Building it draws into this window's images.
@@ -322,6 +332,7 @@ class FormTkpTest : public QObject {
     a.Oko().UjAllatFaj("x");
     a.Oko().Alkalmaz();
     QCOMPARE(a.terkep.Rajzolo().TerkepKep().size(), QSize(70, 70));
+    QVERIFY(terkepTipp->isHidden() && nagyitoTipp->isHidden());
     // A world built before it became current (a loaded file) is drawn on arrival.
     auto kesz = a.kornyezet.UjOkoszisztema();
     kesz->Atmeretez(90);

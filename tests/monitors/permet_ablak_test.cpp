@@ -56,6 +56,15 @@ class PermetAblakTeszt : public QObject {
     QCOMPARE(v.ablak.Lista(true, TFajJelzo::DegHatas).Lista().count(), 0);
   }
 
+  void ReloadsDoNotAddUp() {
+    TVilag v;
+    const int kezdo = v.ablak.height();
+    for (int betoltes = 0; betoltes < 6; ++betoltes) v.Uj(3, 2);
+    QCOMPARE(v.ablak.height(), kezdo + 65);
+    v.Uj(1, 0);
+    QCOMPARE(v.ablak.height(), kezdo + 13);
+  }
+
   void RepeatedLoadsStayOnTheScreen() {
     TVilag v;
     for (int betoltes = 0; betoltes < 20; ++betoltes) v.Uj(10, 10);

@@ -3,6 +3,7 @@
 // replaces the ecosystem and sets the caption and the enabling state.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "monitors/form_goc.h"
@@ -55,6 +56,7 @@ class TFajlokTeszt : public QObject {
     QCOMPARE(p.Oko().NovenyFajokSzama(), 1);
     QCOMPARE(p.Fo().windowTitle(), QStringLiteral("ret.okocfg - Zelvaris"));
     QVERIFY(p.Latszik("Act_Alkalmaz"));
+    QVERIFY(!p.Program().Ablakok().Oko->findChild<QLabel*>("Lbl_AlkalmazTipp")->isHidden());
     QVERIFY(!p.Latszik("Act_StartStop"));
     const auto& ablakok = p.Program().Ablakok();
     QCOMPARE(ablakok.Oko->findChild<QLineEdit*>("E_L")->text(), QStringLiteral("77"));
@@ -65,6 +67,9 @@ class TFajlokTeszt : public QObject {
     }
     fajok.sort();
     QCOMPARE(fajok, QStringList({"fű (0)", "nyúl (0)"}));
+    // A new world belongs to no file.
+    p.UjOkoszisztema(300);
+    QCOMPARE(p.Fo().windowTitle(), QStringLiteral("Zelvaris"));
   }
 
   void PillanatkepOdaVissza() {
@@ -78,6 +83,7 @@ class TFajlokTeszt : public QObject {
     QVERIFY(p.Modalis().Uzenetek.empty());
 
     p.UjOkoszisztema(100);
+    p.Akcio("Act_Rajzolhat")->trigger();
     p.Modalis().MegnyitandoFajl = Q(fajl);
     p.Futtat("Act_OkoPillMegnyitas");
     QVERIFY(p.Modalis().Uzenetek.empty());
@@ -89,6 +95,8 @@ class TFajlokTeszt : public QObject {
     QVERIFY(p.Latszik("Act_OkoPillMentes"));
     QVERIFY(p.Program().Ablakok().Tkp->isVisible());
     QCOMPARE(p.Fo().windowTitle(), QStringLiteral("most.okopill - Zelvaris"));
+    QVERIFY(p.Oko().Rajzolhat());
+    QVERIFY(p.Akcio("Act_Rajzolhat")->isChecked());
   }
 
   // A file that cannot be loaded keeps the old ecosystem and every window.

@@ -154,6 +154,12 @@ class TFutasTeszt : public QObject {
     QVERIFY(!p.Oko().Rajzolhat());
     doboz->click();
     QVERIFY(p.Oko().Rajzolhat());
+    // A build switches drawing on, and the box shows it.
+    doboz->click();
+    p.Futtat("Act_Alkalmaz");
+    QVERIFY(p.Oko().Rajzolhat());
+    QVERIFY(doboz->isChecked());
+    QVERIFY(p.Akcio("Act_Rajzolhat")->isChecked());
   }
 
   void KezeloAblak() {

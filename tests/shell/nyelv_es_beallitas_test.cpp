@@ -4,6 +4,9 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
+#include <stdexcept>
+#include <utility>
 
 #include "localisation/ini_fajl.h"
 #include "monitors/form_oko.h"
@@ -163,6 +166,21 @@ class TNyelvEsBeallitasTeszt : public QObject {
     QCOMPARE(p.Modalis().Uzenetek[0].Szoveg,
              QStringLiteral("Nem sikerült a konfigurációt menteni, valószínűleg hozzáférési "
                             "jogkorlátozás miatt."));
+  }
+
+  // The program ends even when the closing steps fail.
+  void BezarasHibaUtanIsVeget() {
+    TTesztProgram p;
+    std::filesystem::create_directory(p.Konyvtar() / "defaultcfg.LIni");
+    bool elso = true;
+    p.Modalis().UzenetKozben = [&elso] {
+      if (std::exchange(elso, false)) throw std::runtime_error("no display");
+    };
+    QSignalSpy vege(&p.Fo(), &TForm_Fo::Bezarva);
+    p.Fo().close();
+    QCOMPARE(vege.count(), 1);
+    QCOMPARE(p.Modalis().Uzenetek.size(), size_t{2});
+    QCOMPARE(p.Modalis().Uzenetek[1].Szoveg, QStringLiteral("no display"));
   }
 };
 
