@@ -33,7 +33,8 @@ dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/contents"
 for f in ./usr/bin/zelvaris ./usr/bin/zelvaris-batch ./usr/share/zelvaris/languages/English.lng \
   ./usr/share/zelvaris/okocfg/meadow.okocfg ./usr/share/applications/zelvaris.desktop \
   ./usr/share/icons/hicolor/scalable/apps/zelvaris.svg ./usr/share/mime/packages/zelvaris.xml \
-  ./usr/share/man/man1/zelvaris.1 ./usr/share/doc/zelvaris/README.md; do
+  ./usr/share/man/man1/zelvaris.1 ./usr/share/doc/zelvaris/README.md \
+  ./usr/share/doc/zelvaris/guide.md ./usr/share/doc/zelvaris/images/map.png; do
   grep -qxF "$f" "$tmp/contents" || hiba "the package lacks $f"
 done
 outside=$(grep -v -e '^\./$' -e '^\./usr/' "$tmp/contents" || true)

@@ -25,8 +25,13 @@ for f in bin/zelvaris bin/zelvaris-batch \
   share/zelvaris/okopill/meadow-400.okopill share/zelvaris/okopill/meadow-400.okodat \
   share/applications/zelvaris.desktop share/icons/hicolor/scalable/apps/zelvaris.svg \
   share/metainfo/org.zelvaris.Zelvaris.metainfo.xml share/mime/packages/zelvaris.xml \
-  share/man/man1/zelvaris.1 share/man/man1/zelvaris-batch.1 share/doc/zelvaris/README.md; do
+  share/man/man1/zelvaris.1 share/man/man1/zelvaris-batch.1 share/doc/zelvaris/README.md \
+  share/doc/zelvaris/guide.md share/doc/zelvaris/utmutato.md; do
   [ -f "$prefix/$f" ] || hiba "$f is not installed"
+done
+# Every picture the installed guides show is installed beside them.
+for f in $(grep -oh '(images/[^)]*)' "$prefix"/share/doc/zelvaris/{guide,utmutato}.md | tr -d '()'); do
+  [ -s "$prefix/share/doc/zelvaris/$f" ] || hiba "the guide shows $f, which is not installed"
 done
 # Only the two programs, and nothing beside bin/, share/ and the Python
 # package in the interpreter's site-packages under lib/.
