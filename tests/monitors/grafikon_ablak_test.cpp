@@ -297,8 +297,8 @@ class GrafikonAblakTeszt : public QObject {
     w.Grafikon().Panel()->CmB_Nezet->setCurrentIndex(1);
     QCOMPARE(w.Nezet(), TGrafikonNezet::Dozis);
     QCOMPARE(g.SorozatokSzama(), 2);
-    QCOMPARE(g.Sorozat(0).Nev(), QStringLiteral("nyúl (0) deg. átlag"));
-    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("nyúl (0) per. átlag"));
+    QCOMPARE(g.Sorozat(0).Nev(), QStringLiteral("nyúl (0) deg."));
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("nyúl (0) per."));
     QVERIFY(!g.Sorozat(0).Szaggatott());
     QVERIFY(g.Sorozat(1).Szaggatott());
     QCOMPARE(g.Sorozat(1).Szin(), QSzin(Narancs));
@@ -322,7 +322,7 @@ class GrafikonAblakTeszt : public QObject {
 
     t.Oko().AllatFaj(0).SetNev("Nyúl");
     t.lista.Atnevezes(TSorozatFajta::Allat, 0);
-    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("Nyúl (0) per. átlag"));
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("Nyúl (0) per."));
     w.SetNezet(TGrafikonNezet::Letszam);
     QCOMPARE(w.Grafikon().Panel()->CmB_Nezet->currentIndex(), 0);
     QCOMPARE(g.SorozatokSzama(), 3);
