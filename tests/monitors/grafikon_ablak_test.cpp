@@ -320,9 +320,18 @@ class GrafikonAblakTeszt : public QObject {
     SorozatIrasa(w.CsvOszlopok(), RogzitettLepesek(t.Oko()), csv);
     QVERIFY(csv.str().starts_with("step,nyúl (0) deg mean,nyúl (0) per mean\n1,0,0\n"));
 
+    // A language change keeps the view and renames its series.
+    TNyelviTabla angol;
+    angol.SetSzoveg("cxLbl_DozisCaption", "Dose chart");
+    angol.SetSzoveg("cxSor_PerAtlag", "pers.");
+    t.lista.NyelvAlkalmaz(angol);
+    QCOMPARE(w.Grafikon().Panel()->CmB_Nezet->currentIndex(), 1);
+    QCOMPARE(g.Lbl_Caption()->text(), QStringLiteral("Dose chart"));
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("nyúl (0) pers."));
+
     t.Oko().AllatFaj(0).SetNev("Nyúl");
     t.lista.Atnevezes(TSorozatFajta::Allat, 0);
-    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("Nyúl (0) per."));
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("Nyúl (0) pers."));
     w.SetNezet(TGrafikonNezet::Letszam);
     QCOMPARE(w.Grafikon().Panel()->CmB_Nezet->currentIndex(), 0);
     QCOMPARE(g.SorozatokSzama(), 3);
