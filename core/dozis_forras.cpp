@@ -24,6 +24,13 @@ TDozisAllapot DozisAllapot(const TAllatFaj& faj) {
           static_cast<float>(static_cast<double>(perOsszeg) / n), static_cast<float>(perMax)};
 }
 
+bool VanPerzisztensDozis(const TOkoszisztema& oko) {
+  for (int32_t i = 0; i < oko.AllatFajokSzama(); ++i)
+    for (const TAllat& a : oko.AllatFaj(i).Egyedek.Elemek())
+      if (a.PerDozis != 0) return true;
+  return false;
+}
+
 void TDozisForras::SorokBeallitasa(int32_t n) {
   for (TLetszamForras* t : {&DegAtlag, &DegMax, &PerAtlag, &PerMax}) t->SorokBeallitasa(n);
 }

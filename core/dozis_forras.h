@@ -24,6 +24,9 @@ struct TDozisAllapot {
 };
 
 TDozisAllapot DozisAllapot(const TAllatFaj& faj);
+// Whether any living animal carries a persistent dose now; read from the
+// animals, not the history, since healing clears the doses between steps.
+bool VanPerzisztensDozis(const TOkoszisztema& oko);
 
 // Four tables with the population source's rows (species Ids), length and
 // capacity rules, so a chart reads a dose row as it reads a population row.

@@ -277,8 +277,9 @@ constexpr std::array kKulcsok = std::to_array<TNyelviKulcs>({
 
 static_assert(kKulcsok.size() == 230);
 
-// Texts of what came after the original windows: seeds, exports and the cell
-// inspector. A language file without this section keeps these built-in texts.
+// Texts of what came after the original windows: seeds, exports, the cell
+// inspector, the chart's fit and views, the controller's spray state. A
+// language file without this section keeps these built-in texts.
 constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
     {"EXTRAS", "cAct_MagBeallitas", "Mag beállítása...", AF},
     {"EXTRAS", "hAct_MagBeallitas", "A véletlengenerátor állapotának beállítása", AT},
@@ -311,6 +312,18 @@ constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
     {"EXTRAS", "cxCol_PerDozis", "Per. dózis", AB},
     {"EXTRAS", "cxChB_Illesztes", "Illesztés", AB},
     {"EXTRAS", "cxLbl_AlkalmazTipp", "Nyomja meg az Alkalmaz gombot a világ felépítéséhez.", AB},
+    {"EXTRAS", "cx1CmB_Nezet", "Populáció", AB},
+    {"EXTRAS", "cx2CmB_Nezet", "Dózisok", AB},
+    {"EXTRAS", "cxLbl_DozisCaption", "Dózis grafikon", AB},
+    {"EXTRAS", "cxLbL_DozisYTgFelirat", "Átlagos dózis", AB},
+    {"EXTRAS", "cxSor_DegAtlag", "deg.", AB},
+    {"EXTRAS", "cxSor_PerAtlag", "per.", AB},
+    {"EXTRAS", "cxLbl_PermetNincs", "Nincs permet a következő lépésre", AB},
+    {"EXTRAS", "cxLbl_PermetDeg", "Degradábilis permet a következő lépésre", AB},
+    {"EXTRAS", "cxLbl_PermetPer", "Perzisztens permet a következő lépésre", AB},
+    {"EXTRAS", "cxLbl_PermetMind", "Degradábilis és perzisztens permet a következő lépésre", AB},
+    {"EXTRAS", "cxLbl_PerDozisVan", "Élő állatban perzisztens dózis van", AB},
+    {"EXTRAS", "cxLbl_PerDozisNincs", "Élő állatban nincs perzisztens dózis", AB},
 });
 
 template <typename T, std::size_t A, std::size_t B>

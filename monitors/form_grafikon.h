@@ -4,11 +4,18 @@
 // species by kind and Id and reads its row through the population source, so
 // a rename, a recolour or a row that grows reaches the right series even
 // when a plant and an animal share a display name.
+//
+// The panel's view box switches the chart to the doses instead: per animal
+// species its mean degradable dose and, dashed, its mean persistent dose,
+// both in the species' colour.
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <vector>
+
+#include "persistence/sorozat_csv.h"
 
 class QAction;
 
@@ -19,6 +26,7 @@ class TOkoszisztema;
 class TPnx_Grafikon;
 
 enum class TSorozatFajta { Noveny, Allat };
+enum class TGrafikonNezet { Letszam, Dozis };
 
 class TForm_Grafikon : public QWidget {
   Q_OBJECT
@@ -49,6 +57,13 @@ class TForm_Grafikon : public QWidget {
   // The series of that species, or -1.
   int SorozatIndex(TSorozatFajta fajta, int32_t id) const;
 
+  TGrafikonNezet Nezet() const { return nezet_; }
+  // The series are made anew for the view; the length, the window and the
+  // scale stay (a ticked fit box fits the new series).
+  void SetNezet(TGrafikonNezet nezet);
+  // What "Adatok mentése CSV-be..." writes: the view's columns.
+  std::vector<TSorozatOszlop> CsvOszlopok() const;
+
   // Steps both sources have recorded.
   int64_t Rogzitett() const;
   // Advances the chart to what the sources have recorded, one point at a
@@ -59,10 +74,26 @@ class TForm_Grafikon : public QWidget {
   struct TKulcs {
     TSorozatFajta Fajta;
     int32_t Id;
+    // A dose view's persistent series (the other is the degradable one).
+    bool Perzisztens = false;
   };
+  // The language's texts a view change needs again.
+  struct TSzovegek {
+    std::array<QString, 9> Feliratok;
+    QString DozisCim;
+    QString DozisYFelirat;
+    QString DegAtlag;
+    QString PerAtlag;
+  };
+  void SzovegekTarolasa(const TNyelviTabla& tabla);
+  void FeliratokAlkalmazasa();
+  QString SorozatNev(const TKulcs& k) const;
+  void SorozatFelvetele(const TLetszamForras& forras, const TKulcs& kulcs);
 
   TOkoszisztema& okoszisztema_;
   TPnx_Grafikon* grafikon_;
+  TGrafikonNezet nezet_ = TGrafikonNezet::Letszam;
+  TSzovegek szovegek_;
   std::vector<TKulcs> kulcsok_;
   QAction* kepMentes_;
   QAction* adatMentes_;

@@ -59,10 +59,12 @@ std::filesystem::path KepMentesePngBe(TAlkalmazasKornyezet& kornyezet, QWidget* 
                             [&kep](const std::filesystem::path& fajl) { PngMentese(kep(), fajl); });
 }
 
-std::filesystem::path AdatokMenteseCsvBe(TAlkalmazasKornyezet& kornyezet, QWidget* szulo) {
+std::filesystem::path AdatokMenteseCsvBe(TAlkalmazasKornyezet& kornyezet, QWidget* szulo,
+                                         const std::vector<TSorozatOszlop>& oszlopok) {
   return MentesParbeszeddel(kornyezet, szulo, Szoveg(kornyezet, "cxCap_CsvMentes"),
-                            QStringLiteral("CSV (*.csv)"), ".csv", [&kornyezet](const std::filesystem::path& fajl) {
-                              SorozatMentese(kornyezet.Okoszisztema(), fajl);
+                            QStringLiteral("CSV (*.csv)"), ".csv",
+                            [&kornyezet, &oszlopok](const std::filesystem::path& fajl) {
+                              SorozatMentese(oszlopok, RogzitettLepesek(kornyezet.Okoszisztema()), fajl);
                             });
 }
 

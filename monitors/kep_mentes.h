@@ -12,6 +12,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "persistence/sorozat_csv.h"
 
 class QAction;
 class QWidget;
@@ -39,9 +42,11 @@ std::filesystem::path MentesParbeszeddel(TAlkalmazasKornyezet& kornyezet, QWidge
 std::filesystem::path KepMentesePngBe(TAlkalmazasKornyezet& kornyezet, QWidget* szulo,
                                       const std::function<QImage()>& kep);
 
-// "Adatok mentése CSV-be...": the current ecosystem's population history,
-// every species shown or hidden, as the batch tool's --series writes it.
-std::filesystem::path AdatokMenteseCsvBe(TAlkalmazasKornyezet& kornyezet, QWidget* szulo);
+// "Adatok mentése CSV-be...": the given columns of the current ecosystem's
+// sources over the steps both population sources recorded, as the batch
+// tool writes them.
+std::filesystem::path AdatokMenteseCsvBe(TAlkalmazasKornyezet& kornyezet, QWidget* szulo,
+                                         const std::vector<TSorozatOszlop>& oszlopok);
 
 // A context-menu action of a window (shown on the right button), named
 // `nev` for tests and language changes.

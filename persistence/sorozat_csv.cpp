@@ -31,6 +31,13 @@ std::vector<TSorozatOszlop> DozisOszlopok(const TOkoszisztema& oko) {
   return oszlopok;
 }
 
+std::vector<TSorozatOszlop> DozisAtlagOszlopok(const TOkoszisztema& oko) {
+  std::vector<TSorozatOszlop> oszlopok;
+  for (const TSorozatOszlop& o : DozisOszlopok(oko))
+    if (o.Forras == &oko.AllatDozis.DegAtlag || o.Forras == &oko.AllatDozis.PerAtlag) oszlopok.push_back(o);
+  return oszlopok;
+}
+
 int32_t RogzitettLepesek(const TOkoszisztema& oko) {
   // Both tables gain a column in every step; a world without species of one
   // kind still counts its steps there.

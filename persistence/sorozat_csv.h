@@ -31,6 +31,8 @@ std::vector<TSorozatOszlop> SorozatOszlopok(const TOkoszisztema& oko);
 // The dose history: per animal species in Id order, its display name followed
 // by " deg mean", " deg max", " per mean" and " per max".
 std::vector<TSorozatOszlop> DozisOszlopok(const TOkoszisztema& oko);
+// Of those, the means alone: per animal species " deg mean" and " per mean".
+std::vector<TSorozatOszlop> DozisAtlagOszlopok(const TOkoszisztema& oko);
 // The steps recorded in both of the ecosystem's population sources.
 int32_t RogzitettLepesek(const TOkoszisztema& oko);
 

@@ -632,7 +632,7 @@ void TForm_Fo::GrafikonExportKotes(TForm_Grafikon& ablak) {
   TForm_Grafikon* a = &ablak;
   connect(ablak.KepMentesAkcio(), &QAction::triggered, a,
           [this, a] { KepMentesePngBe(kornyezet_, a, [a] { return a->grab().toImage(); }); });
-  connect(ablak.AdatMentesAkcio(), &QAction::triggered, a, [this, a] { AdatokMenteseCsvBe(kornyezet_, a); });
+  connect(ablak.AdatMentesAkcio(), &QAction::triggered, a, [this, a] { AdatokMenteseCsvBe(kornyezet_, a, a->CsvOszlopok()); });
 }
 
 void TForm_Fo::KorfaExportKotes(TForm_Korfa& ablak) {

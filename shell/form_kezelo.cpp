@@ -7,8 +7,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "app/alkalmazas_kornyezet.h"
+#include "core/dozis_forras.h"
 #include "localisation/nyelvi_tabla.h"
 #include "shell/hibakezeles.h"
 #include "widgets/pnx_timer.h"
@@ -71,6 +73,13 @@ TForm_Kezelo::TForm_Kezelo(TAlkalmazasKornyezet& kornyezet, const TAkcioKotes& a
     rajzolhat_->setToolTip(rajzolhatAkcio->toolTip());
   });
 
+  lblPermet_ = new QLabel(this);
+  lblPermet_->setObjectName(QStringLiteral("Lbl_PermetAllapot"));
+  lblPermet_->setWordWrap(true);
+  lblDozis_ = new QLabel(this);
+  lblDozis_->setObjectName(QStringLiteral("Lbl_DozisAllapot"));
+  lblDozis_->setWordWrap(true);
+
   auto* lblVersion = new QLabel(QStringLiteral("Zelvaris v4.7"), this);
   lblVersion->setObjectName(QStringLiteral("Lbl_Version"));
   lblVersion->setAlignment(Qt::AlignCenter);
@@ -87,6 +96,8 @@ TForm_Kezelo::TForm_Kezelo(TAlkalmazasKornyezet& kornyezet, const TAkcioKotes& a
   gombok->addLayout(tovabbSor);
   gombok->addWidget(Gomb(QStringLiteral("BitBtn_StartStop"), akciok.StartStop, this));
   gombok->addWidget(rajzolhat_);
+  gombok->addWidget(lblPermet_);
+  gombok->addWidget(lblDozis_);
   gombok->addStretch(1);
   gombok->addWidget(lblVersion);
 
@@ -100,13 +111,30 @@ TForm_Kezelo::TForm_Kezelo(TAlkalmazasKornyezet& kornyezet, const TAkcioKotes& a
   lepteto_.StartStop = [this] { StartStop(); };
   lepteto_.IdoKiirasa = [this](int32_t) { kornyezet_.IdoKozzetetele(); };
   connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TForm_Kezelo::Megallitas);
+  // Every action and every tick ends by announcing the state.
+  connect(&kornyezet_, &TAlkalmazasKornyezet::AllapotValtozott, this, &TForm_Kezelo::PermetAllapotKiirasa);
+  connect(&kornyezet_, &TAlkalmazasKornyezet::OkoszisztemaCserelodott, this, &TForm_Kezelo::PermetAllapotKiirasa);
   kornyezet_.SzovegekKovetese(TNyelviSor::Kezelo, *this);
+}
+
+void TForm_Kezelo::PermetAllapotKiirasa() {
+  const TOkoszisztema& oko = kornyezet_.Okoszisztema();
+  const TNyelviTabla& tabla = kornyezet_.Nyelv().Tabla();
+  const char* permet = oko.DegPermet ? (oko.PerPermet ? "cxLbl_PermetMind" : "cxLbl_PermetDeg")
+                                     : (oko.PerPermet ? "cxLbl_PermetPer" : "cxLbl_PermetNincs");
+  const char* dozis = VanPerzisztensDozis(oko) ? "cxLbl_PerDozisVan" : "cxLbl_PerDozisNincs";
+  // Asked after every tick: an unchanged text costs no relayout.
+  for (auto [cimke, kulcs] : {std::pair{lblPermet_, permet}, std::pair{lblDozis_, dozis}}) {
+    const QString szoveg = Qs(tabla.Szoveg(kulcs));
+    if (cimke->text() != szoveg) cimke->setText(szoveg);
+  }
 }
 
 void TForm_Kezelo::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   setWindowTitle(Qs(tabla.Szoveg("ccForm_Kezelo")));
   timer_->SetCaption(Qs(tabla.Szoveg("ccPnx_Timer1")));
   lblIdo_->setText(Qs(tabla.Szoveg("ccLbl_Ido")));
+  PermetAllapotKiirasa();
   // Longer texts of another language must not be cut off.
   resize(size().expandedTo(sizeHint()));
 }

@@ -3,7 +3,9 @@
 // of the world, the buttons bound to the main window's actions, the
 // "Rajzolhat" switch and the number of steps "Tovább" runs. Whether the
 // world runs is kept here alone; whoever shows it hears every change. A
-// replaced world stops the run.
+// replaced world stops the run. Two lines under the buttons show the spray
+// state: the sprays the next step applies, and whether a living animal
+// carries a persistent dose; they follow every action and every tick.
 
 #include <QWidget>
 #include <cstdint>
@@ -65,6 +67,9 @@ class TForm_Kezelo : public QWidget {
   TSpinMezo* ennyit_;
   QLabel* lblIdo_;
   QCheckBox* rajzolhat_;
+  QLabel* lblPermet_;
+  QLabel* lblDozis_;
+  void PermetAllapotKiirasa();
 };
 
 }  // namespace zelvaris

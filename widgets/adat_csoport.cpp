@@ -15,8 +15,16 @@ constexpr int SorTavolsag = 36;
 constexpr int MintaMeret = 17;
 constexpr int JeloloMagassag = 17;
 
-void MintaSzinezes(QFrame* minta, const QColor& szin) {
-  minta->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(szin.name()));
+void MintaSzinezes(QFrame* minta, const QColor& szin, bool szaggatott) {
+  if (!szaggatott) {
+    minta->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(szin.name()));
+    return;
+  }
+  // Colour, a gap, colour: a dash as the line shows it.
+  minta->setStyleSheet(QStringLiteral("background: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0, stop: 0 %1, "
+                                      "stop: 0.35 %1, stop: 0.351 transparent, stop: 0.65 transparent, "
+                                      "stop: 0.651 %1, stop: 1 %1); border: 1px solid black;")
+                           .arg(szin.name()));
 }
 }  // namespace
 
@@ -25,7 +33,7 @@ TAdatCsoport::TAdatCsoport(TPnx_Grafikon& grafikon, TAdatForras forras, QWidget*
   jelolo_ = new QCheckBox(dobozTartalom);
   jelolo_->setChecked(true);
   minta_ = new QFrame(dobozTartalom);
-  MintaSzinezes(minta_, szin_);
+  MintaSzinezes(minta_, szin_, szaggatott_);
   ertekCimke_ = new QLabel(dobozTartalom);
   ertekCimke_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QObject::connect(jelolo_, &QCheckBox::toggled, jelolo_, [this](bool v) { SetLathato(v); });
@@ -59,7 +67,14 @@ void TAdatCsoport::SetNev(const QString& nev) {
 void TAdatCsoport::SetSzin(const QColor& szin) {
   if (szin == szin_) return;
   szin_ = szin;
-  MintaSzinezes(minta_, szin);
+  MintaSzinezes(minta_, szin, szaggatott_);
+  grafikon_.Frissit();
+}
+
+void TAdatCsoport::SetSzaggatott(bool v) {
+  if (v == szaggatott_) return;
+  szaggatott_ = v;
+  MintaSzinezes(minta_, szin_, v);
   grafikon_.Frissit();
 }
 

@@ -39,6 +39,9 @@ class TAdatCsoport {
   void SetSzin(const QColor& szin);
   bool Lathato() const { return lathato_; }
   void SetLathato(bool v);
+  // The line is drawn in dashes (the swatch shows a gap); a real change repaints.
+  bool Szaggatott() const { return szaggatott_; }
+  void SetSzaggatott(bool v);
 
   // Values readable now; never beyond what the source has recorded.
   int64_t Rogzitett() const { return forras_.Hossz ? forras_.Hossz() : 0; }
@@ -66,6 +69,7 @@ class TAdatCsoport {
   QString nev_;
   QColor szin_ = Qt::black;
   bool lathato_ = true;
+  bool szaggatott_ = false;
   bool vanCimkeErtek_ = false;
   double cimkeErtek_ = 0.0;
   int tizedesjegyek_ = 0;

@@ -53,4 +53,9 @@ int64_t Igazit(bool aktualis, int64_t hossz, int64_t kezdet, int rajzSzelesseg, 
 // One past the last point drawn: never beyond the plot area nor the data.
 int64_t RajzVeg(int64_t hossz, int64_t kezdet, int rajzSzelesseg);
 
+// Whether a dashed series draws the segment ending at point `index`: six
+// drawn, four left out. The dashes belong to the points, so a slide moves
+// them with the line and a partial repaint agrees with a full one.
+inline bool SzaggatottSzakasz(int64_t index) { return index % 10 < 6; }
+
 }  // namespace zelvaris::grafikon

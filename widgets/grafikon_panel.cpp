@@ -1,6 +1,7 @@
 #include "grafikon_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -66,6 +67,8 @@ TGrafikonPanel::TGrafikonPanel(QWidget* szulo) : QFrame(szulo) {
   SpE_Csusztatas = Mezo(1, 200, 20, belso_);
   SpE_Csusztatas->SetErtek(1);
 
+  CmB_Nezet = new QComboBox(belso_);
+  CmB_Nezet->hide();
   SorozatDoboz = new QScrollArea(belso_);
   SorozatDoboz->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   DobozTartalom = new QWidget;
@@ -110,6 +113,10 @@ void TGrafikonPanel::Elrendezes(const QString& gombSzoveg1, const QString& gombS
   SpE_Csusztatas->setGeometry(16, y + 144, std::max(50, SpE_Csusztatas->SzelessegSzoveghez(QStringLiteral("200"))),
                               20);
   dobozTeteje_ = y + 176;
+  if (!CmB_Nezet->isHidden()) {
+    CmB_Nezet->setGeometry(8, dobozTeteje_, w - 16, 20);
+    dobozTeteje_ += 24;
+  }
   DobozElhelyezes();
 }
 
@@ -130,10 +137,25 @@ void TGrafikonPanel::changeEvent(QEvent* esemeny) {
     Elrendezes(gombSzoveg1_, gombSzoveg2_);
 }
 
+void TGrafikonPanel::SetNezetek(const QStringList& nevek) {
+  const QSignalBlocker csend(CmB_Nezet);
+  const int valasztott = std::max(0, CmB_Nezet->currentIndex());
+  CmB_Nezet->clear();
+  CmB_Nezet->addItems(nevek);
+  CmB_Nezet->setCurrentIndex(std::min(valasztott, static_cast<int>(nevek.size()) - 1));
+  CmB_Nezet->show();
+  Elrendezes(gombSzoveg1_, gombSzoveg2_);
+}
+
 int TGrafikonPanel::DobozSzelesseg() const { return DobozTartalom->width(); }
 
 void TGrafikonPanel::DobozMagassag(int db) {
   DobozTartalom->resize(DobozTartalom->width(), std::max(DobozTartalom->height(), 36 * db + 8));
+}
+
+void TGrafikonPanel::DobozUrites() {
+  DobozTartalom->resize(DobozTartalom->width(), 0);
+  DobozElhelyezes();
 }
 
 void TGrafikonPanel::resizeEvent(QResizeEvent* esemeny) {

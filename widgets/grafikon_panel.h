@@ -8,6 +8,7 @@
 #include <QFrame>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -44,6 +45,9 @@ class TGrafikonPanel : public QFrame {
   TSpinMezo* SpE_Tizedesjegyek = nullptr;
   QLabel* Lbl_Csusz = nullptr;
   TSpinMezo* SpE_Csusztatas = nullptr;
+  // What the chart shows, when its owner offers a choice (SetNezetek);
+  // hidden until then. The owner changes the series on a choice.
+  QComboBox* CmB_Nezet = nullptr;
   QScrollArea* SorozatDoboz = nullptr;
   // The legend rows live here; it grows with the series.
   QWidget* DobozTartalom = nullptr;
@@ -52,10 +56,16 @@ class TGrafikonPanel : public QFrame {
   // wide enough for both of its texts.
   void Elrendezes(const QString& gombSzoveg1, const QString& gombSzoveg2);
 
+  // The choices' texts, in order; the box shows above the series box from
+  // the first call. The current choice is kept and no choice is reported.
+  void SetNezetek(const QStringList& nevek);
+
   // The width legend rows are laid out for.
   int DobozSzelesseg() const;
   // Makes room for `db` legend rows.
   void DobozMagassag(int db);
+  // The legend rows are gone: the box shrinks back to its view.
+  void DobozUrites();
 
  signals:
   // The series box changed width: the legend rows follow.

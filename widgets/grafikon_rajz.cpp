@@ -204,9 +204,10 @@ QRect Szakaszok(QImage& kep, const TRajzBeallitas& b, const TAdatCsoport& soroza
   const QRgb szin = sorozat.Szin().rgb();
   Pixelek pixelek(kep, resz);
   int elozoY = ErtekY(sorozat.Ertek(tol - 1), b.osztas, y0, kep.height());
+  const bool szaggatott = sorozat.Szaggatott();
   for (int64_t i = tol; i < ig; ++i) {
     const int y = ErtekY(sorozat.Ertek(i), b.osztas, y0, kep.height());
-    pixelek.Szakasz(PontX(i - 1, b.kezdet), elozoY, y, szin);
+    if (!szaggatott || SzaggatottSzakasz(i)) pixelek.Szakasz(PontX(i - 1, b.kezdet), elozoY, y, szin);
     elozoY = y;
   }
   return pixelek.irt;

@@ -308,6 +308,14 @@ TAdatCsoport& TPnx_Grafikon::UjAdatCsoport(TAdatForras forras) {
   return *sorozatok_.back();
 }
 
+void TPnx_Grafikon::SorozatokTorlese() {
+  if (sorozatok_.empty()) return;
+  sorozatok_.clear();
+  panel_->DobozUrites();
+  MaximumElvetes();
+  Frissit();
+}
+
 void TPnx_Grafikon::MeretKovetes() {
   // A hidden widget hears of a resize only when shown; the plot width must be
   // right at every step all the same.

@@ -101,6 +101,9 @@ class TPnx_Grafikon : public QWidget, private TKepkockaKliens {
   TAdatCsoport& UjAdatCsoport(TAdatForras forras);
   int SorozatokSzama() const { return static_cast<int>(sorozatok_.size()); }
   TAdatCsoport& Sorozat(int i) const { return *sorozatok_[static_cast<size_t>(i)]; }
+  // Every series goes, legend rows with them; the length, the window and
+  // the scale stay, and the next frame repaints (and fits) in full.
+  void SorozatokTorlese();
 
   // One more point (index Hossz) is present in every series.
   void Leptet();

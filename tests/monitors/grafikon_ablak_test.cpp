@@ -5,8 +5,11 @@
 // windows.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <memory>
+#include <sstream>
 
 #include "monitors/form_korfa.h"
 #include "monitors/grafikon_lista.h"
@@ -14,6 +17,7 @@
 #include "monitors/letszam_sor.h"
 #include "app/alkalmazas_kornyezet.h"
 #include "widgets/grafikon_geometria.h"
+#include "widgets/grafikon_panel.h"
 #include "widgets/pnx_grafikon.h"
 #include "widgets/qszin.h"
 
@@ -272,6 +276,68 @@ class GrafikonAblakTeszt : public QObject {
       g.Leptet();
     }
     QCOMPARE(cs.CimkeSzoveg(), QStringLiteral("1499"));
+  }
+
+  // The dose view: each animal species' mean degradable and, dashed, mean
+  // persistent dose in its colour, on the same length; the fit follows the
+  // new values, sliding still matches a full repaint, and the CSV export
+  // writes the view's columns. Back to population, today's series return.
+  void dozisNezet() {
+    TKornyezet t;
+    t.Oko().AllatFaj(0).PerHatas = true;
+    TForm_Grafikon& w = t.lista.UjAblak();
+    // A plot 65 points wide: the dose view slides soon.
+    w.resize(300, 307);
+    TPnx_Grafikon& g = w.Grafikon();
+    t.Lepes(5);
+    t.Oko().PerPermetezes();
+    t.Lepes(55);
+    (void)g.Kep();
+    const double letszamOsztas = g.Osztas();
+    w.Grafikon().Panel()->CmB_Nezet->setCurrentIndex(1);
+    QCOMPARE(w.Nezet(), TGrafikonNezet::Dozis);
+    QCOMPARE(g.SorozatokSzama(), 2);
+    QCOMPARE(g.Sorozat(0).Nev(), QStringLiteral("nyúl (0) deg."));
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("nyúl (0) per."));
+    QVERIFY(!g.Sorozat(0).Szaggatott());
+    QVERIFY(g.Sorozat(1).Szaggatott());
+    QCOMPARE(g.Sorozat(1).Szin(), QSzin(Narancs));
+    QCOMPARE(g.Lbl_Caption()->text(), QStringLiteral("Dózis grafikon"));
+    QCOMPARE(g.Hossz(), 60);
+    const float per = t.Oko().AllatDozis.PerAtlag.Ertek(0, 59);
+    QVERIFY(per > 1.0f);
+    QCOMPARE(g.Sorozat(1).Ertek(59), per);
+    QVERIFY(SzinDarab(g.Kep(), Narancs) > 0);
+    QVERIFY(g.Osztas() < letszamOsztas);
+    for (int i = 0; i < 40; ++i) {
+      t.Lepes();
+      if (i == 39) QVERIFY(g.Kezdet() > 0);
+      const QImage csusztatva = g.Kep().copy();
+      g.Frissit();
+      QCOMPARE(g.Kep(), csusztatva);
+    }
+    std::ostringstream csv;
+    SorozatIrasa(w.CsvOszlopok(), RogzitettLepesek(t.Oko()), csv);
+    QVERIFY(csv.str().starts_with("step,nyúl (0) deg mean,nyúl (0) per mean\n1,0,0\n"));
+
+    // A language change keeps the view and renames its series.
+    TNyelviTabla angol;
+    angol.SetSzoveg("cxLbl_DozisCaption", "Dose chart");
+    angol.SetSzoveg("cxSor_PerAtlag", "pers.");
+    t.lista.NyelvAlkalmaz(angol);
+    QCOMPARE(w.Grafikon().Panel()->CmB_Nezet->currentIndex(), 1);
+    QCOMPARE(g.Lbl_Caption()->text(), QStringLiteral("Dose chart"));
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("nyúl (0) pers."));
+
+    t.Oko().AllatFaj(0).SetNev("Nyúl");
+    t.lista.Atnevezes(TSorozatFajta::Allat, 0);
+    QCOMPARE(g.Sorozat(1).Nev(), QStringLiteral("Nyúl (0) pers."));
+    w.SetNezet(TGrafikonNezet::Letszam);
+    QCOMPARE(w.Grafikon().Panel()->CmB_Nezet->currentIndex(), 0);
+    QCOMPARE(g.SorozatokSzama(), 3);
+    QCOMPARE(g.Sorozat(2).Nev(), QStringLiteral("Nyúl (0)"));
+    QVERIFY(!g.Sorozat(2).Szaggatott());
+    QCOMPARE(w.CsvOszlopok().size(), size_t{3});
   }
 
   void okoszisztemaCsereNyitottAblakokkal() {

@@ -321,15 +321,20 @@ class PnxGrafikonTest : public QObject {
     g.SetIdovonalak(racs);
     g.SetErtekVonalak(racs);
     g.SetXTgFelirat(QStringLiteral("Idő"));
-    Sor a, b;
+    Sor a, b, c;
     g.UjAdatCsoport(a.Forras()).SetSzin(Qt::red);
     g.UjAdatCsoport(b.Forras()).SetSzin(Qt::blue);
+    // Dashes slide with the points.
+    auto& szaggatott = g.UjAdatCsoport(c.Forras());
+    szaggatott.SetSzin(Qt::green);
+    szaggatott.SetSzaggatott(true);
     g.Kep();
     int rajzok = 0;
     for (int i = 0; i < 1500; ++i) {
       // Crossing lines, values below the axis and far above the image.
       a.ertekek.push_back(float(100 + (i * 37) % 90) + 0.5f);
       b.ertekek.push_back(i % 97 == 0 ? 1e6f : i % 89 == 0 ? -40.0f : float(i % 150));
+      c.ertekek.push_back(float(60 + (i * 13) % 70));
       g.Leptet();
       if ((i + 1) % lepesKozt != 0) continue;
       g.Kep();
@@ -339,6 +344,37 @@ class PnxGrafikonTest : public QObject {
       QCOMPARE(g.Kep(), csusztatva);
     }
     QVERIFY(g.Kezdet() > 1000);
+  }
+
+  // A dashed line leaves the same gaps at every point index, and clearing
+  // the series takes their lines and legend rows away but keeps the length.
+  void SzaggatottEsTorles() {
+    TPnx_Grafikon g;
+    Sor s;
+    auto& cs = g.UjAdatCsoport(s.Forras());
+    cs.SetSzin(QColor(0, 0, 255));
+    cs.SetSzaggatott(true);
+    for (int i = 0; i < 100; ++i) {
+      s.ertekek.push_back(40.0f);
+      g.Leptet();
+    }
+    const QImage kep = g.Kep();
+    const int y = grafikon::ErtekY(40.0, 1.0, kep.height() - g.AlsoMargo(), kep.height());
+    // A level segment ending at point i covers the columns of points i - 1 and i.
+    for (int64_t i = 20; i < 90; ++i) {
+      const bool vonal = grafikon::SzaggatottSzakasz(i) || grafikon::SzaggatottSzakasz(i + 1);
+      QCOMPARE(kep.pixelColor(grafikon::PontX(i, 0), y) == QColor(0, 0, 255), vonal);
+    }
+    g.SorozatokTorlese();
+    QCOMPARE(g.SorozatokSzama(), 0);
+    QVERIFY(g.Panel()->DobozTartalom->findChildren<QCheckBox*>().isEmpty());
+    QCOMPARE(SzinPixelek(g.Kep(), QColor(0, 0, 255)), 0);
+    QCOMPARE(g.Hossz(), 100);
+    Sor uj{std::vector<float>(100, 7.0f)};
+    g.UjAdatCsoport(uj.Forras());
+    g.Leptet();
+    QCOMPARE(g.Sorozat(0).Jelolo()->geometry().top(), 4);
+    QVERIFY(!uj.tulolvasas);
   }
 
   // A long index keeps its label 10 pixels clear of the axis caption too.
