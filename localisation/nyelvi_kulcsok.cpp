@@ -354,6 +354,8 @@ constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
     Kiegeszito(kSzerverNemIndultUzenet),
     Kiegeszito(kTulHosszuSorUzenet),
     Kiegeszito(kNemTeljesSorUzenet),
+    Kiegeszito(kKapcsolodottUzenet),
+    Kiegeszito(kEngedelytKerUzenet),
     Kiegeszito(kKimaradtSorokUzenet),
     Kiegeszito(kKimaradtJelentkezokUzenet),
     Kiegeszito(kSzinGombSzoveg),

@@ -31,6 +31,9 @@ inline constexpr TUzenetMinta kTulHosszuSorUzenet{"cxMsg_TulHosszuSor",
                                                    "túl hosszú sor, a kapcsolat bontva"};
 inline constexpr TUzenetMinta kNemTeljesSorUzenet{"cxMsg_NemTeljesSor",
                                                    "nem küldött teljes sort, a kapcsolat bontva"};
+// The server log's line of an announced name and of a name that asks for permission.
+inline constexpr TUzenetMinta kKapcsolodottUzenet{"cxMsg_Kapcsolodott", "%1 kapcsolódott"};
+inline constexpr TUzenetMinta kEngedelytKerUzenet{"cxMsg_EngedelytKer", "%1 engedélyt kér"};
 inline constexpr TUzenetMinta kKimaradtSorokUzenet{"cxMsg_KimaradtSorok", "… %1 sor kimaradt a naplóból"};
 inline constexpr TUzenetMinta kKimaradtJelentkezokUzenet{
     "cxMsg_KimaradtJelentkezok", "… %1 korábbi jelentkező kimaradt a listából"};

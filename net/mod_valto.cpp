@@ -1,3 +1,5 @@
+#include "localisation/program_uzenetek.h"
+#include "net/net_szovegek.h"
 #include "net/mod_valto.h"
 
 #include <QAction>
@@ -43,6 +45,12 @@ TModValto::TModValto(TModElemek elemek, TModalisFelulet& modalis, TBeallitasok& 
 
 TModValto::~TModValto() { Leallitas(); }
 
+void TModValto::SetNyelviTabla(const TNyelviTabla* tabla) {
+  tabla_ = tabla;
+  szerver_.SetNyelviTabla(tabla);
+  naplo_.SetNyelviTabla(tabla);
+}
+
 // Exactly one of the three is checked, the one of the current mode; this
 // also undoes what an exclusive action group checked on a click that
 // changed nothing.
@@ -75,9 +83,8 @@ void TModValto::SzerverMod() {
   if (auto hiba = szerver_.Aktivalas(beallitas_.SzerverPort)) {
     Jeloles();
     modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Hiba, kCim,
-                    QStringLiteral("A szerver nem indult el: a %1-es port nem nyitható meg (%2).")
-                        .arg(beallitas_.SzerverPort)
-                        .arg(*hiba));
+                    NetUzenet(tabla_, TUzenet(kSzerverNemIndultUzenet, {std::to_string(beallitas_.SzerverPort),
+                                                                        hiba->toStdString()})));
     return;
   }
   mod_ = Szerver;
