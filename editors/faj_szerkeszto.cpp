@@ -555,7 +555,8 @@ void TFajSzerkeszto::Mentes() {
   const QString konyvtar = QUtvonal(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar));
   const QString cim = kornyezet_.Szoveg(*leiras_.MentesTipp);
   const std::filesystem::path fajl =
-      MentesiNev(m, this, cim, konyvtar, kornyezet_.Szoveg(*leiras_.Szuro), leiras_.Kiterjesztes);
+      MentesiNev(m, this, cim, konyvtar, kornyezet_.Szoveg(*leiras_.Szuro), leiras_.Kiterjesztes,
+                 &kornyezet_.Nyelv().Tabla());
   if (fajl.empty()) return;
   try {
     if (leiras_.Fajta == TFajFajta::Allat) {

@@ -42,7 +42,8 @@ std::filesystem::path MentesParbeszeddel(TAlkalmazasKornyezet& kornyezet, QWidge
                                          const std::function<void(const std::filesystem::path&)>& iras) {
   TModalisFelulet& modalis = kornyezet.Modalis();
   const std::filesystem::path fajl =
-      MentesiNev(modalis, szulo, cim, QUtvonal(kornyezet.Helyek().MentesKonyvtar()), szuro, kiterjesztes);
+      MentesiNev(modalis, szulo, cim, QUtvonal(kornyezet.Helyek().MentesKonyvtar()), szuro, kiterjesztes,
+                 &kornyezet.Nyelv().Tabla());
   if (fajl.empty()) return {};
   try {
     iras(fajl);

@@ -1,13 +1,13 @@
-#include "localisation/program_uzenetek.h"
-#include "net/net_szovegek.h"
 #include "net/mod_valto.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 
 #include "localisation/beallitasok.h"
+#include "localisation/program_uzenetek.h"
 #include "net/form_bejelentkezesek.h"
 #include "net/form_kliens_mod.h"
+#include "net/net_szovegek.h"
 #include "widgets/modalis_felulet.h"
 
 namespace zelvaris {
@@ -49,6 +49,7 @@ void TModValto::SetNyelviTabla(const TNyelviTabla* tabla) {
   tabla_ = tabla;
   szerver_.SetNyelviTabla(tabla);
   naplo_.SetNyelviTabla(tabla);
+  if (jelentkezesek_) jelentkezesek_->SetNyelviTabla(tabla);
 }
 
 // Exactly one of the three is checked, the one of the current mode; this

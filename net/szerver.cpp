@@ -1,11 +1,11 @@
-#include "localisation/program_uzenetek.h"
-#include "net/net_szovegek.h"
 #include "net/szerver.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <algorithm>
 
+#include "localisation/program_uzenetek.h"
+#include "net/net_szovegek.h"
 #include "net/szerver_protokoll.h"
 #include "net/szoveg_tisztitas.h"
 

@@ -1,5 +1,3 @@
-#include "localisation/program_uzenetek.h"
-#include "net/net_szovegek.h"
 #include "net/szerver_naplo.h"
 
 #include <QPlainTextEdit>
@@ -7,6 +5,8 @@
 #include <QTextCursor>
 #include <algorithm>
 
+#include "localisation/program_uzenetek.h"
+#include "net/net_szovegek.h"
 #include "net/form_bejelentkezesek.h"
 
 namespace zelvaris {

@@ -575,7 +575,7 @@ void TForm_Fo::OkoPillMegnyitas() {
 void TForm_Fo::OkoCfgMentes() {
   const auto fajl =
       MentesiNev(kornyezet_.Modalis(), this, kornyezet_.Szoveg(kOkoMentesSzoveg), Konyvtar("okocfg"),
-                 kornyezet_.Szoveg(kOkoCfgSzuro), kOkoCfgKiterjesztes);
+                 kornyezet_.Szoveg(kOkoCfgSzuro), kOkoCfgKiterjesztes, &kornyezet_.Nyelv().Tabla());
   if (fajl.empty()) return;
   OkoCfgMentese(kornyezet_.Okoszisztema(), fajl);
 }
@@ -583,7 +583,7 @@ void TForm_Fo::OkoCfgMentes() {
 void TForm_Fo::OkoPillMentes() {
   const auto fajl =
       MentesiNev(kornyezet_.Modalis(), this, kornyezet_.Szoveg(kOkoMentesSzoveg), Konyvtar("okopill"),
-                 kornyezet_.Szoveg(kOkoPillSzuro), kOkoPillKiterjesztes);
+                 kornyezet_.Szoveg(kOkoPillSzuro), kOkoPillKiterjesztes, &kornyezet_.Nyelv().Tabla());
   if (fajl.empty()) return;
   OkoPillMentese(kornyezet_.Okoszisztema(), fajl);
 }
