@@ -31,6 +31,11 @@ inline constexpr TUzenetMinta kTulHosszuSorUzenet{"cxMsg_TulHosszuSor",
                                                    "túl hosszú sor, a kapcsolat bontva"};
 inline constexpr TUzenetMinta kNemTeljesSorUzenet{"cxMsg_NemTeljesSor",
                                                    "nem küldött teljes sort, a kapcsolat bontva"};
+inline constexpr TUzenetMinta kSzerverMegszunteteseUzenet{"cxMsg_SzerverMegszuntetese",
+                                                           "Biztosan megszünteted a szervert?"};
+inline constexpr TUzenetMinta kKapcsolodasSikeresUzenet{"cxMsg_KapcsolodasSikeres", "Kapcsolódás sikeres!"};
+inline constexpr TUzenetMinta kKapcsolodasSikertelenUzenet{"cxMsg_KapcsolodasSikertelen",
+                                                            "Kapcsolódás sikertelen!"};
 // The server log's line of an announced name and of a name that asks for permission.
 inline constexpr TUzenetMinta kKapcsolodottUzenet{"cxMsg_Kapcsolodott", "%1 kapcsolódott"};
 inline constexpr TUzenetMinta kEngedelytKerUzenet{"cxMsg_EngedelytKer", "%1 engedélyt kér"};

@@ -101,7 +101,7 @@ void TModValto::FuggetlenMod() {
   }
   if (mod_ == Szerver) {
     Jeloles();
-    if (!modalis_.IgenNem(szulo_, kCim, QString::fromUtf8(kSzerverMegszunteteseKerdes))) return;
+    if (!modalis_.IgenNem(szulo_, kCim, NetUzenet(tabla_, TUzenet(kSzerverMegszunteteseUzenet, {})))) return;
   }
   mod_ = Fuggetlen;
   Jeloles();
@@ -112,7 +112,7 @@ void TModValto::KliensMod() {
   if (kliens_.Fut()) return;
   Jeloles();
   if (mod_ == Kliens) return;
-  if (mod_ == Szerver && !modalis_.IgenNem(szulo_, kCim, QString::fromUtf8(kSzerverMegszunteteseKerdes))) {
+  if (mod_ == Szerver && !modalis_.IgenNem(szulo_, kCim, NetUzenet(tabla_, TUzenet(kSzerverMegszunteteseUzenet, {})))) {
     return;
   }
   if (!dialogus_) return;
@@ -130,14 +130,14 @@ void TModValto::KliensSikerult() {
   Jeloles();
   SzerverLeallitas();
   modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Informacio, kCim,
-                  QString::fromUtf8(kKapcsolodasSikeres));
+                  NetUzenet(tabla_, TUzenet(kKapcsolodasSikeresUzenet, {})));
   emit KliensBefejezodott(true);
 }
 
 void TModValto::KliensSikertelen() {
   ModAkciokEngedelyezese(true);
   Jeloles();
-  modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Hiba, kCim, QString::fromUtf8(kKapcsolodasSikertelen));
+  modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Hiba, kCim, NetUzenet(tabla_, TUzenet(kKapcsolodasSikertelenUzenet, {})));
   emit KliensBefejezodott(false);
 }
 

@@ -28,9 +28,6 @@ class TForm_Jelentkezesek;
 class TModalisFelulet;
 class TNyelviTabla;
 
-inline constexpr const char* kSzerverMegszunteteseKerdes = "Biztosan megszünteted a szervert?";
-inline constexpr const char* kKapcsolodasSikeres = "Kapcsolódás sikeres!";
-inline constexpr const char* kKapcsolodasSikertelen = "Kapcsolódás sikertelen!";
 
 // What the modes show and check; none is owned, any may be gone first.
 struct TModElemek {
