@@ -19,9 +19,9 @@ void TOkoszisztema::UjFajMemoriaEllenorzes(bool allat) const {
   const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
   const double kell = TRacs::UjFajBajtCellankent(allat) * static_cast<double>(racs_.Cellak());
   if (!szabad || kell <= static_cast<double>(*szabad)) return;
-  throw TMemoriaHiba("Az új faj nem fér el a memóriában: minden cellának kell egy új hely (kb. " +
-                         std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB), de csak " +
-                         std::to_string(static_cast<int64_t>(*szabad / 1048576.0)) + " MB szabad.",
+  throw TMemoriaHiba(TUzenet(kUjFajMemoriaUzenet,
+                             {std::to_string(static_cast<int64_t>(kell / 1048576.0)),
+                              std::to_string(static_cast<int64_t>(*szabad / 1048576.0))}),
                      0);
 }
 
@@ -242,12 +242,10 @@ void TOkoszisztema::MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const {
   if (kell <= van) return;
   const double maradek = std::max(0.0, van - static_cast<double>(egyedBajt));
   const auto legnagyobb = static_cast<int64_t>(std::floor(std::sqrt(maradek / cellankent)));
-  throw TMemoriaHiba("A(z) " + std::to_string(ujL) +
-                         " oldalhosszú ökoszisztéma nem fér el a memóriában (kb. " +
-                         std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB kellene, " +
-                         std::to_string(static_cast<int64_t>(van / 1048576.0)) +
-                         " MB szabad). A legnagyobb oldalhossz, ami most elfér: " +
-                         std::to_string(legnagyobb) + ".",
+  throw TMemoriaHiba(TUzenet(kOldalMemoriaUzenet,
+                             {std::to_string(ujL), std::to_string(static_cast<int64_t>(kell / 1048576.0)),
+                              std::to_string(static_cast<int64_t>(van / 1048576.0)),
+                              std::to_string(legnagyobb)}),
                      legnagyobb);
 }
 
