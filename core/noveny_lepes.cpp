@@ -36,7 +36,7 @@ void TOkoszisztema::NovenyLepes() {
         const TNoveny& kesobb = std::as_const(f.Egyedek)[i + kElore];
         const int64_t c = Cella(kesobb.Sor, kesobb.Oszlop);
         __builtin_prefetch(racs_.NovenyTomegek(f.Id()) + c, 1);
-        __builtin_prefetch(racs_.Foglaltsag() + c, 1);
+        if (!f.AllatGatlas.empty()) __builtin_prefetch(racs_.Foglaltsag() + c);
         for (int32_t a : f.AllatGatlas)
           if (VanAllatFaj(a) && TRacs::AllatBit(a) == 0) __builtin_prefetch(racs_.AllatSlotok(a) + c);
       }
@@ -63,12 +63,11 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
   }
   TNoveny& p = f.Egyedek.Elem(i);
   const int64_t cella = Cella(p.Sor, p.Oszlop);
-  const uint32_t foglalt = racs_.Foglaltsag()[cella];
   bool gatolt = false;
   for (int32_t a : f.AllatGatlas) {
     if (!VanAllatFaj(a)) continue;
     const uint32_t bit = TRacs::AllatBit(a);
-    if (bit != 0 ? (foglalt & bit) != 0 : racs_.AllatSlotok(a)[cella] != 0) {
+    if (bit != 0 ? (racs_.Foglaltsag()[cella] & bit) != 0 : racs_.AllatSlotok(a)[cella] != 0) {
       gatolt = true;
       break;
     }

@@ -96,10 +96,12 @@ class TRacs {
     foglaltsag_[cella] &= ~NovenyBit(faj);
     TomegBeallitasa(faj, cella, 0);
   }
+  // Most changes of mass keep it above 0 and leave the occupancy word, and
+  // its cache line, alone.
   void TomegBeallitasa(int32_t faj, int64_t cella, int32_t tomeg) {
-    reinterpret_cast<int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat())[cella] = tomeg;
-    const uint32_t bit = TomegBit(faj);
-    foglaltsag_[cella] = tomeg > 0 ? foglaltsag_[cella] | bit : foglaltsag_[cella] & ~bit;
+    int32_t& regi = reinterpret_cast<int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat())[cella];
+    if ((regi > 0) != (tomeg > 0)) foglaltsag_[cella] ^= TomegBit(faj);
+    regi = tomeg;
   }
 
   uint32_t* AllatSlotok(int32_t faj) { return allat_[static_cast<size_t>(faj)].Adat(); }
