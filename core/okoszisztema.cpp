@@ -139,8 +139,12 @@ int32_t TOkoszisztema::Helyezes(int32_t faj, const T& e) {
   const int64_t cella = Cella(e.Sor, e.Oszlop);
   racs_.Jelol(cella);
   const int32_t index = Lista<T>(faj).Hozzaad(e);
-  Slotok<T>(faj)[cella] = static_cast<uint32_t>(index) + 1;
-  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = e.Tomeg;
+  const auto slot = static_cast<uint32_t>(index) + 1;
+  if constexpr (std::is_same_v<T, TNoveny>) {
+    racs_.NovenyBe(faj, cella, slot, e.Tomeg);
+  } else {
+    racs_.AllatBe(faj, cella, slot);
+  }
   return index;
 }
 
@@ -152,8 +156,11 @@ void TOkoszisztema::Torles(int32_t faj, int32_t index) {
   lista.Kivesz(index, std::is_same_v<T, TAllat>, [&](int32_t j) {
     slotok[Cella(lista[j].Sor, lista[j].Oszlop)] = static_cast<uint32_t>(j) + 1;
   });
-  slotok[cella] = 0;
-  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
+  if constexpr (std::is_same_v<T, TNoveny>) {
+    racs_.NovenyKi(faj, cella);
+  } else {
+    racs_.AllatKi(faj, cella);
+  }
   racs_.Jelol(cella);
 }
 
@@ -164,7 +171,7 @@ void TOkoszisztema::NovenyTomegBeallitasa(int32_t faj, int32_t index, int32_t to
   // Only a change to or from 0 changes the cell's look.
   if ((p.Tomeg > 0) != (tomeg > 0)) racs_.Jelol(cella);
   p.Tomeg = tomeg;
-  racs_.NovenyTomegek(faj)[cella] = tomeg;
+  racs_.TomegBeallitasa(faj, cella, tomeg);
 }
 
 int32_t TOkoszisztema::AllatLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop,
@@ -377,11 +384,13 @@ void TOkoszisztema::FajokUritese() {
   for (int32_t faj = 0; faj < fajok; ++faj) {
     auto& egyedek = Lista<T>(faj);
     if (vanRacs_ && racs_.L() > 0) {
-      uint32_t* s = Slotok<T>(faj);
       for (int32_t i = egyedek.Darab() - 1; i >= 0; --i) {
         const int64_t cella = Cella(egyedek[i].Sor, egyedek[i].Oszlop);
-        s[cella] = 0;
-        if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
+        if constexpr (std::is_same_v<T, TNoveny>) {
+          racs_.NovenyKi(faj, cella);
+        } else {
+          racs_.AllatKi(faj, cella);
+        }
         racs_.Jelol(cella);
       }
     }
