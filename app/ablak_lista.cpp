@@ -36,7 +36,9 @@ QWidget& TAblakLista::Felvetel(std::unique_ptr<QWidget> ablak) {
 
 QPoint TAblakLista::Hely(const QWidget& elozo, const QWidget& uj) const {
   const QRect keret = elozo.frameGeometry();
-  if (elhelyezo_) return elhelyezo_(keret, uj.frameSize());
+  // A window not yet shown has no frame: it will get the one the previous has.
+  const QSize ujKeret = uj.isVisible() ? uj.frameSize() : uj.size() + (keret.size() - elozo.size());
+  if (elhelyezo_) return elhelyezo_(keret, ujKeret);
   if (lepcso_ == TLepcso::Jobbra) return {keret.x() + keret.width(), keret.y()};
   const QPoint kivant = elozo.pos() + QPoint(-kLepcso, kLepcso);
   const QScreen* kepernyo = elozo.screen();

@@ -24,6 +24,7 @@
 #include "localisation/nyelvkezelo.h"
 #include "localisation/program_helyek.h"
 #include "widgets/modalis_felulet.h"
+#include "widgets/qszoveg.h"
 
 namespace zelvaris {
 
@@ -65,6 +66,9 @@ class TAlkalmazasKornyezet : public QObject {
   TVeletlen& Veletlen() { return veletlen_; }
   TKeresoTabla& Tabla() { return tabla_; }
   TNyelvkezelo& Nyelv() { return nyelv_; }
+  // A text or a message in the loaded language.
+  QString Szoveg(const TUzenetMinta& minta) const { return Qs(nyelv_.Tabla().Szoveg(minta)); }
+  QString Uzenet(const TUzenet& uzenet) const { return Qs(nyelv_.Tabla().Uzenet(uzenet)); }
   TEsemenyEngedely& EsemenyEngedely() { return esemenyEngedely_; }
   TModalisFelulet& Modalis() { return *modalis_; }
   void ModalisBeallitasa(TModalisFelulet* modalis);

@@ -13,11 +13,13 @@ class QWidget;
 namespace zelvaris {
 
 class TModalisFelulet;
+class TNyelviTabla;
 
 // The picked name, with `kiterjesztes` appended unless it ends with it
 // exactly; empty when the user cancelled the dialog or declined to replace.
+// The question is asked in the table's language (built-in without one).
 std::filesystem::path MentesiNev(TModalisFelulet& modalis, QWidget* szulo, const QString& cim,
                                  const QString& konyvtar, const QString& szuro,
-                                 std::string_view kiterjesztes);
+                                 std::string_view kiterjesztes, const TNyelviTabla* tabla = nullptr);
 
 }  // namespace zelvaris

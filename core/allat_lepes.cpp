@@ -13,7 +13,8 @@ namespace zelvaris {
 // loops reach the grid's slot arrays directly.
 class TAllatLepesek {
  public:
-  explicit TAllatLepesek(TOkoszisztema& o) : o_(o), l_(o.l_), naplo_(o.probaNaplo_) {}
+  explicit TAllatLepesek(TOkoszisztema& o)
+      : o_(o), l_(o.l_), naplo_(o.probaNaplo_), foglaltsag_(o.racs_.Foglaltsag()) {}
 
   // Rings beyond L - 1 would wrap onto cells already seen (ring L even holds
   // the animal's own cell), so no search goes past ring L - 1.
@@ -142,22 +143,45 @@ class TAllatLepesek {
     return std::min(o_.tabla_.KorMeretKorlatos(r, legtobb) - 1, legtobb);
   }
 
-  // Whether a cell admits the stepping animal's species.
-  bool Befogad(int64_t cella) const { return TOkoszisztema::Szabad(tiltott_, cella); }
+  // Whether a cell admits the stepping animal's species: the bits of the
+  // species it must not meet, then the arrays of those without a bit.
+  bool Befogad(int64_t cella) const {
+    return (foglaltsag_[cella] & faj_->tiltoBitek) == 0 && TOkoszisztema::Szabad(faj_->tiltoTombok, cella);
+  }
 
-  // The grid arrays a species' step reads around an animal's cell, and how
-  // far around, so the cells of each species' next animal can be asked for
-  // while other animals step: on a large world nearly every one of those
-  // reads would otherwise wait for memory.
-  void ElotoltesElokeszitese() {
+  // What a species' step needs from the grid, gathered once per step (the
+  // species and their lists of avoided species do not change within it):
+  // the admission test, and the grid arrays the step reads around an animal's
+  // cell and how far around, so the cells of each species' next animal can be
+  // asked for while other animals step; on a large world nearly every one of
+  // those reads would otherwise wait for memory.
+  struct TFajAdatok {
+    uint32_t tiltoBitek = 0;
+    std::vector<const uint32_t*> tiltoTombok;
+    std::vector<const uint32_t*> elotoltendo;
+    int32_t elotoltesSugar = 1;
+  };
+
+  void FajokElokeszitese() {
     const auto fajok = static_cast<size_t>(o_.AllatFajokSzama());
-    elotoltendo_.assign(fajok, {});
-    elotoltesSugar_.assign(fajok, 0);
+    fajAdatok_.assign(fajok, {});
+    std::vector<const uint32_t*> tiltott;
     for (size_t id = 0; id < fajok; ++id) {
       const TAllatFaj& f = o_.AllatFaj(static_cast<int32_t>(id));
-      auto& tombok = elotoltendo_[id];
-      o_.AllatTiltoSlotok(f, tiltott_);
-      tombok = tiltott_;
+      TFajAdatok& d = fajAdatok_[id];
+      auto tilto = [&](uint32_t bit, const uint32_t* tomb) {
+        d.tiltoBitek |= bit;
+        if (bit == 0) d.tiltoTombok.push_back(tomb);
+      };
+      tilto(TRacs::AllatBit(f.Id()), o_.racs_.AllatSlotok(f.Id()));
+      for (int32_t a : f.AllatUtkozes)
+        if (o_.VanAllatFaj(a)) tilto(TRacs::AllatBit(a), o_.racs_.AllatSlotok(a));
+      for (int32_t p : f.NovenyUtkozes)
+        if (o_.VanNovenyFaj(p)) tilto(TRacs::NovenyBit(p), o_.racs_.NovenySlotok(p));
+      auto& tombok = d.elotoltendo;
+      tombok = d.tiltoTombok;
+      tombok.push_back(foglaltsag_);
+      tombok.push_back(o_.racs_.AllatSlotok(f.Id()));
       for (const auto& csoport : f.Predak.AllatPredak())
         for (int32_t s : csoport)
           if (o_.VanAllatFaj(s)) tombok.push_back(o_.racs_.AllatSlotok(s));
@@ -166,7 +190,7 @@ class TAllatLepesek {
           if (o_.VanNovenyFaj(s)) tombok.push_back(reinterpret_cast<const uint32_t*>(o_.racs_.NovenyTomegek(s)));
       std::sort(tombok.begin(), tombok.end());
       tombok.erase(std::unique(tombok.begin(), tombok.end()), tombok.end());
-      elotoltesSugar_[id] = std::clamp(f.MozgasSugar(), 1, 3);
+      d.elotoltesSugar = std::clamp(f.MozgasSugar(), 1, 3);
     }
   }
 
@@ -175,10 +199,11 @@ class TAllatLepesek {
     const auto& egyedek = f.Egyedek;
     if (egyedek.Kurzor + kElore >= egyedek.Darab()) return;
     const TAllat& a = egyedek[egyedek.Kurzor + kElore];
-    const int32_t r = elotoltesSugar_[static_cast<size_t>(f.Id())];
+    const TFajAdatok& d = fajAdatok_[static_cast<size_t>(f.Id())];
+    const int32_t r = d.elotoltesSugar;
     if (!Belul(a.Sor, a.Oszlop, r)) return;
     const int64_t kozep = o_.Cella(a.Sor, a.Oszlop);
-    for (const uint32_t* t : elotoltendo_[static_cast<size_t>(f.Id())]) {
+    for (const uint32_t* t : d.elotoltendo) {
       for (int64_t dr = -r; dr <= r; ++dr) {
         const uint32_t* sor = t + kozep + dr * l_;
         __builtin_prefetch(sor - r);
@@ -188,7 +213,7 @@ class TAllatLepesek {
   }
 
   bool Lep(TAllatFaj& f, int32_t i) {
-    o_.AllatTiltoSlotok(f, tiltott_);
+    faj_ = &fajAdatok_[static_cast<size_t>(f.Id())];
     Parosodik(f, i);
     Taplalkozik(f, i);
     Mozog(f, i);
@@ -201,7 +226,9 @@ class TAllatLepesek {
     if (him.Nem != 1) return;
     const int32_t deg = him.DegDozis, per = him.PerDozis;
     const uint32_t* slotok = o_.racs_.AllatSlotok(f.Id());
+    const uint32_t bit = TRacs::AllatBit(f.Id());
     Kifele(him.Sor, him.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+      if (bit != 0 && (foglaltsag_[cella] & bit) == 0) return false;
       const uint32_t slot = slotok[cella];
       if (slot == 0) return false;
       TAllat& nosteny = f.Egyedek[static_cast<int32_t>(slot) - 1];
@@ -255,7 +282,7 @@ class TAllatLepesek {
         } else {
           // The bite changes the mass the grid keeps; the plant's own record
           // follows at the end of the animal half, all bitten plants at once.
-          int32_t& tomeg = o_.racs_.NovenyTomegek(s)[etkezoCella];
+          int32_t tomeg = o_.racs_.NovenyTomegek(s)[etkezoCella];
           utolsoMezo = etkezoCella;
           const int32_t szukseg = f.Jollakottsag - a.Evett;
           int32_t falat;
@@ -266,6 +293,7 @@ class TAllatLepesek {
             falat = tomeg;
             tomeg = 0;
           }
+          o_.racs_.TomegBeallitasa(s, etkezoCella, tomeg);
           if (falat > 0 && tomeg == 0) o_.racs_.Jelol(etkezoCella);
           o_.harapottNovenyek_.push_back({s, etkezoCella});
           a.Evett += falat;
@@ -276,28 +304,33 @@ class TAllatLepesek {
     }
   }
 
-  // The prey members of one kind, flattened once per search: group, species
-  // and the grid array that tells whether the cell holds food of it (an
-  // animal's slot, a plant's mass). Ids that name no species are left out
-  // here, so the probes never look them up.
+  // The prey members of one kind, flattened once per search: group, species,
+  // the species' occupancy bit (an animal's slot, a plant with mass; 0 for a
+  // species without one) and the grid array that tells whether the cell
+  // holds food of it (an animal's slot, a plant's mass). Ids that name no
+  // species are left out here, so the probes never look them up.
   struct TPredaElem {
     size_t csoport;
     int32_t faj;
+    uint32_t bit;
     const uint32_t* jelek;
     const TElolenyList<TAllat>* allatok;
   };
 
   void PredakElokeszitese(const TCsoportok& csoportok, bool allatok) {
     predak_.clear();
+    predaBitek_ = 0;
+    bitNelkuliPredak_.clear();
     for (size_t g = 0; g < csoportok.size(); ++g) {
       for (int32_t s : csoportok[g]) {
         if (allatok ? !o_.VanAllatFaj(s) : !o_.VanNovenyFaj(s)) continue;
-        if (allatok) {
-          predak_.push_back({g, s, o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek});
-        } else {
-          const int32_t* tomegek = o_.racs_.NovenyTomegek(s);
-          predak_.push_back({g, s, reinterpret_cast<const uint32_t*>(tomegek), nullptr});
-        }
+        const TPredaElem e =
+            allatok ? TPredaElem{g, s, TRacs::AllatBit(s), o_.racs_.AllatSlotok(s), &o_.AllatFaj(s).Egyedek}
+                    : TPredaElem{g, s, TRacs::TomegBit(s),
+                                 reinterpret_cast<const uint32_t*>(o_.racs_.NovenyTomegek(s)), nullptr};
+        predak_.push_back(e);
+        predaBitek_ |= e.bit;
+        if (e.bit == 0) bitNelkuliPredak_.push_back(e.jelek);
       }
     }
     vanTalalt_ = true;
@@ -305,23 +338,26 @@ class TAllatLepesek {
 
   // Collects the preys standing in one cell; the found lists always describe
   // the last cell probed. Group-0 food adds up over all probed cells. Most
-  // probed cells hold no prey at all; they are settled here without a call.
+  // probed cells hold no prey, or do not admit the eater (which then yields
+  // nothing at all); the cell's occupancy word settles them without a call.
   bool Gyujt(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt, bool allatok) {
-    bool vanPreda = false;
-    for (const TPredaElem& e : predak_) vanPreda |= e.jelek[cella] != 0;
+    const uint32_t foglalt = foglaltsag_[cella];
+    bool vanPreda = (foglalt & predaBitek_) != 0;
+    for (const uint32_t* t : bitNelkuliPredak_) vanPreda |= t[cella] != 0;
     if (vanTalalt_) {
       for (auto& t : talalt) t.clear();
       vanTalalt_ = false;
     }
-    if (!vanPreda) return talaltEtel_ >= f.Jollakottsag;
-    return allatok ? CellaGyujtese<true>(f, cella, talalt) : CellaGyujtese<false>(f, cella, talalt);
+    if (!vanPreda || !Befogad(cella)) return talaltEtel_ >= f.Jollakottsag;
+    return allatok ? CellaGyujtese<true>(f, cella, foglalt, talalt)
+                   : CellaGyujtese<false>(f, cella, foglalt, talalt);
   }
 
   template <bool allatok>
-  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, std::vector<TIdLista>& talalt) {
+  bool CellaGyujtese(const TAllatFaj& f, int64_t cella, uint32_t foglalt, std::vector<TIdLista>& talalt) {
     int32_t osszeg = 0;
-    bool befogadVizsgalva = false;
     for (const TPredaElem& e : predak_) {
+      if (e.bit != 0 && (foglalt & e.bit) == 0) continue;
       int32_t tomeg;
       if constexpr (allatok) {
         const uint32_t slot = e.jelek[cella];
@@ -331,12 +367,6 @@ class TAllatLepesek {
         // Only a plant with mass is food; the grid holds 0 for no plant.
         tomeg = static_cast<int32_t>(e.jelek[cella]);
         if (tomeg <= 0) continue;
-      }
-      // The eater's admission does not depend on the prey: a closed cell
-      // yields nothing at all.
-      if (!befogadVizsgalva) {
-        if (!Befogad(cella)) break;
-        befogadVizsgalva = true;
       }
       talalt[e.csoport].push_back(e.faj);
       vanTalalt_ = true;
@@ -348,10 +378,9 @@ class TAllatLepesek {
 
   void Atlep(TAllatFaj& f, int32_t i, int64_t ujCella) {
     TAllat& a = f.Egyedek[i];
-    uint32_t* slotok = o_.racs_.AllatSlotok(f.Id());
     const int64_t regiCella = o_.Cella(a.Sor, a.Oszlop);
-    slotok[regiCella] = 0;
-    slotok[ujCella] = static_cast<uint32_t>(i) + 1;
+    o_.racs_.AllatKi(f.Id(), regiCella);
+    o_.racs_.AllatBe(f.Id(), ujCella, static_cast<uint32_t>(i) + 1);
     a.Sor = static_cast<int32_t>(ujCella / l_);
     a.Oszlop = static_cast<int32_t>(ujCella % l_);
     o_.racs_.Jelol(regiCella);
@@ -438,10 +467,12 @@ class TAllatLepesek {
   TOkoszisztema& o_;
   int32_t l_;
   std::vector<int64_t>* naplo_;
+  const uint32_t* foglaltsag_;
   std::vector<TPredaElem> predak_;
-  std::vector<const uint32_t*> tiltott_;
-  std::vector<std::vector<const uint32_t*>> elotoltendo_;
-  std::vector<int32_t> elotoltesSugar_;
+  uint32_t predaBitek_ = 0;
+  std::vector<const uint32_t*> bitNelkuliPredak_;
+  std::vector<TFajAdatok> fajAdatok_;
+  const TFajAdatok* faj_ = nullptr;
   bool vanTalalt_ = false;
   // Group-0 food seen so far by the prey search (from what was already eaten).
   int32_t talaltEtel_ = 0;
@@ -469,7 +500,7 @@ void TOkoszisztema::AllatLepes() {
     }
   }
   TAllatLepesek lepesek(*this);
-  lepesek.ElotoltesElokeszitese();
+  lepesek.FajokElokeszitese();
   for (const TAllatFaj* f : aktivFajok_) lepesek.Elotoltes(*f);
   while (!aktivFajok_.empty()) {
     const int32_t k = veletlen_.Random(static_cast<int32_t>(aktivFajok_.size()));

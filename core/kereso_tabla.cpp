@@ -71,8 +71,8 @@ const std::vector<TEltolas>& TKeresoTabla::NegyedEpitese(int32_t r) {
 TEltolas TKeresoTabla::Elem(int32_t r, int64_t i) {
   const int64_t meret = GyuruMeret(r);
   if (r < 0 || i < 0 || i >= meret) {
-    throw TKeresoHiba("A teljes körhöz nem tartozik " + std::to_string(i) + " elem, csak " +
-                      std::to_string(meret) + " elem a(z) " + std::to_string(r) + " sugárnál.");
+    throw TKeresoHiba(TUzenet(kKeresoHibaUzenet, {std::to_string(i), std::to_string(meret),
+                                                  std::to_string(r)}));
   }
   if (r == 0) return {0, 0};
   const auto& n = Negyed(r);

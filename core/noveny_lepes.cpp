@@ -36,8 +36,9 @@ void TOkoszisztema::NovenyLepes() {
         const TNoveny& kesobb = std::as_const(f.Egyedek)[i + kElore];
         const int64_t c = Cella(kesobb.Sor, kesobb.Oszlop);
         __builtin_prefetch(racs_.NovenyTomegek(f.Id()) + c, 1);
+        if (!f.AllatGatlas.empty()) __builtin_prefetch(racs_.Foglaltsag() + c);
         for (int32_t a : f.AllatGatlas)
-          if (VanAllatFaj(a)) __builtin_prefetch(racs_.AllatSlotok(a) + c);
+          if (VanAllatFaj(a) && TRacs::AllatBit(a) == 0) __builtin_prefetch(racs_.AllatSlotok(a) + c);
       }
       if (NovenyLep(f, i)) {
         NovenyTorlese(f.Id(), i);
@@ -64,7 +65,9 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
   const int64_t cella = Cella(p.Sor, p.Oszlop);
   bool gatolt = false;
   for (int32_t a : f.AllatGatlas) {
-    if (VanAllatFaj(a) && racs_.AllatSlotok(a)[cella] != 0) {
+    if (!VanAllatFaj(a)) continue;
+    const uint32_t bit = TRacs::AllatBit(a);
+    if (bit != 0 ? (racs_.Foglaltsag()[cella] & bit) != 0 : racs_.AllatSlotok(a)[cella] != 0) {
       gatolt = true;
       break;
     }
@@ -79,7 +82,7 @@ bool TOkoszisztema::NovenyLep(TNovenyFaj& f, int32_t i) {
     // A plant looks the same at every positive mass: only a change to or
     // from 0 changes its cell's look.
     if ((p.Tomeg > 0) != voltTomege) racs_.Jelol(cella);
-    racs_.NovenyTomegek(f.Id())[cella] = p.Tomeg;
+    racs_.TomegBeallitasa(f.Id(), cella, p.Tomeg);
   }
   f.OsszTomeg += p.Tomeg;
   return false;

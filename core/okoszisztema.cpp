@@ -19,9 +19,9 @@ void TOkoszisztema::UjFajMemoriaEllenorzes(bool allat) const {
   const std::optional<uint64_t> szabad = elerhetoMemoria_ ? elerhetoMemoria_ : ElerhetoMemoria();
   const double kell = TRacs::UjFajBajtCellankent(allat) * static_cast<double>(racs_.Cellak());
   if (!szabad || kell <= static_cast<double>(*szabad)) return;
-  throw TMemoriaHiba("Az új faj nem fér el a memóriában: minden cellának kell egy új hely (kb. " +
-                         std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB), de csak " +
-                         std::to_string(static_cast<int64_t>(*szabad / 1048576.0)) + " MB szabad.",
+  throw TMemoriaHiba(TUzenet(kUjFajMemoriaUzenet,
+                             {std::to_string(static_cast<int64_t>(kell / 1048576.0)),
+                              std::to_string(static_cast<int64_t>(*szabad / 1048576.0))}),
                      0);
 }
 
@@ -139,8 +139,12 @@ int32_t TOkoszisztema::Helyezes(int32_t faj, const T& e) {
   const int64_t cella = Cella(e.Sor, e.Oszlop);
   racs_.Jelol(cella);
   const int32_t index = Lista<T>(faj).Hozzaad(e);
-  Slotok<T>(faj)[cella] = static_cast<uint32_t>(index) + 1;
-  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = e.Tomeg;
+  const auto slot = static_cast<uint32_t>(index) + 1;
+  if constexpr (std::is_same_v<T, TNoveny>) {
+    racs_.NovenyBe(faj, cella, slot, e.Tomeg);
+  } else {
+    racs_.AllatBe(faj, cella, slot);
+  }
   return index;
 }
 
@@ -152,8 +156,11 @@ void TOkoszisztema::Torles(int32_t faj, int32_t index) {
   lista.Kivesz(index, std::is_same_v<T, TAllat>, [&](int32_t j) {
     slotok[Cella(lista[j].Sor, lista[j].Oszlop)] = static_cast<uint32_t>(j) + 1;
   });
-  slotok[cella] = 0;
-  if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
+  if constexpr (std::is_same_v<T, TNoveny>) {
+    racs_.NovenyKi(faj, cella);
+  } else {
+    racs_.AllatKi(faj, cella);
+  }
   racs_.Jelol(cella);
 }
 
@@ -164,7 +171,7 @@ void TOkoszisztema::NovenyTomegBeallitasa(int32_t faj, int32_t index, int32_t to
   // Only a change to or from 0 changes the cell's look.
   if ((p.Tomeg > 0) != (tomeg > 0)) racs_.Jelol(cella);
   p.Tomeg = tomeg;
-  racs_.NovenyTomegek(faj)[cella] = tomeg;
+  racs_.TomegBeallitasa(faj, cella, tomeg);
 }
 
 int32_t TOkoszisztema::AllatLetrehozasa(int32_t faj, int32_t sor, int32_t oszlop,
@@ -242,12 +249,10 @@ void TOkoszisztema::MemoriaEllenorzes(int64_t ujL, int64_t egyedBajt) const {
   if (kell <= van) return;
   const double maradek = std::max(0.0, van - static_cast<double>(egyedBajt));
   const auto legnagyobb = static_cast<int64_t>(std::floor(std::sqrt(maradek / cellankent)));
-  throw TMemoriaHiba("A(z) " + std::to_string(ujL) +
-                         " oldalhosszú ökoszisztéma nem fér el a memóriában (kb. " +
-                         std::to_string(static_cast<int64_t>(kell / 1048576.0)) + " MB kellene, " +
-                         std::to_string(static_cast<int64_t>(van / 1048576.0)) +
-                         " MB szabad). A legnagyobb oldalhossz, ami most elfér: " +
-                         std::to_string(legnagyobb) + ".",
+  throw TMemoriaHiba(TUzenet(kOldalMemoriaUzenet,
+                             {std::to_string(ujL), std::to_string(static_cast<int64_t>(kell / 1048576.0)),
+                              std::to_string(static_cast<int64_t>(van / 1048576.0)),
+                              std::to_string(legnagyobb)}),
                      legnagyobb);
 }
 
@@ -379,11 +384,13 @@ void TOkoszisztema::FajokUritese() {
   for (int32_t faj = 0; faj < fajok; ++faj) {
     auto& egyedek = Lista<T>(faj);
     if (vanRacs_ && racs_.L() > 0) {
-      uint32_t* s = Slotok<T>(faj);
       for (int32_t i = egyedek.Darab() - 1; i >= 0; --i) {
         const int64_t cella = Cella(egyedek[i].Sor, egyedek[i].Oszlop);
-        s[cella] = 0;
-        if constexpr (std::is_same_v<T, TNoveny>) racs_.NovenyTomegek(faj)[cella] = 0;
+        if constexpr (std::is_same_v<T, TNoveny>) {
+          racs_.NovenyKi(faj, cella);
+        } else {
+          racs_.AllatKi(faj, cella);
+        }
         racs_.Jelol(cella);
       }
     }

@@ -178,7 +178,7 @@ class TOkoszisztema {
   int64_t Cella(int32_t sor, int32_t oszlop) const { return int64_t{sor} * l_ + oszlop; }
   // The slot arrays a cell must have empty to admit an animal of `faj`: its
   // own species' and those of the species it avoids. They do not move while
-  // the grid keeps its size, so a step looks them up once per animal.
+  // the grid keeps its size, so placement looks them up once.
   void AllatTiltoSlotok(const TAllatFaj& faj, std::vector<const uint32_t*>& ide) const;
   static bool Szabad(const std::vector<const uint32_t*>& tiltok, int64_t cella) {
     for (const uint32_t* slotok : tiltok)

@@ -51,6 +51,7 @@ void TRacs::Epites(int64_t l, int32_t allatFajok, int32_t novenyFajok) {
   for (int32_t i = 0; i < novenyFajok; ++i) noveny_.emplace_back(Cellak());
   novenyTomeg_.reserve(static_cast<size_t>(novenyFajok));
   for (int32_t i = 0; i < novenyFajok; ++i) novenyTomeg_.emplace_back(Cellak());
+  foglaltsag_ = TSlotTomb(Cellak());
   valtozott_.assign(static_cast<size_t>((Cellak() + 63) / 64), 0);
 }
 
@@ -59,6 +60,7 @@ void TRacs::Torles() {
   allat_.clear();
   noveny_.clear();
   novenyTomeg_.clear();
+  foglaltsag_ = TSlotTomb();
   valtozott_.clear();
   valtozott_.shrink_to_fit();
   valtozottLista_.clear();
@@ -80,17 +82,16 @@ void TRacs::NovenyFajHozzaadasa() {
 
 void TRacs::Atmeretezes(int64_t ujL) {
   const int64_t kozos = std::min(l_, ujL);
-  auto atmasol = [&](std::vector<TSlotTomb>& tombok) {
-    for (auto& regi : tombok) {
-      TSlotTomb uj(ujL * ujL);
-      for (int64_t sor = 0; sor < kozos; ++sor)
-        std::copy_n(regi.Adat() + sor * l_, kozos, uj.Adat() + sor * ujL);
-      regi = std::move(uj);
-    }
+  auto atmasol = [&](TSlotTomb& regi) {
+    TSlotTomb uj(ujL * ujL);
+    for (int64_t sor = 0; sor < kozos; ++sor)
+      std::copy_n(regi.Adat() + sor * l_, kozos, uj.Adat() + sor * ujL);
+    regi = std::move(uj);
   };
-  atmasol(allat_);
-  atmasol(noveny_);
-  atmasol(novenyTomeg_);
+  for (auto& t : allat_) atmasol(t);
+  for (auto& t : noveny_) atmasol(t);
+  for (auto& t : novenyTomeg_) atmasol(t);
+  atmasol(foglaltsag_);
   std::vector<uint64_t> ujJelek(static_cast<size_t>((ujL * ujL + 63) / 64), 0);
   std::vector<int64_t> ujLista;
   for (int64_t regiCella : valtozottLista_) {

@@ -2,9 +2,11 @@
 // The grid's storage: for every species one flat array with one slot per cell
 // (the individual's list index + 1, 0 for none), and for every plant species
 // a second one with the mass of the plant standing there (0 for none), so a
-// search decides from the grid alone whether a cell holds food. A cell costs
-// four bytes per animal species and eight per plant species; adding a species
-// appends its arrays. Changed cells are kept
+// search decides from the grid alone whether a cell holds food. Beside them
+// one occupancy word per cell mirrors, a bit per species, which slots are
+// taken and which plants have mass: a probe usually decides from that one
+// read. A cell costs four bytes, plus four per animal species and eight per
+// plant species; adding a species appends its arrays. Changed cells are kept
 // as a bit per cell plus a list, so a drawing pass visits only them; a cell
 // is marked when its look may have changed (a plant's mass matters only as
 // zero or not).
@@ -42,7 +44,7 @@ class TRacs {
  public:
   // Bytes one cell needs with the given number of species.
   static double BajtCellankent(int32_t allatFajok, int32_t novenyFajok) {
-    return 4.0 * allatFajok + 8.0 * novenyFajok + 1.0 / 8.0;
+    return 4.0 + 4.0 * allatFajok + 8.0 * novenyFajok + 1.0 / 8.0;
   }
   // What one more species of the kind adds to every cell.
   static double UjFajBajtCellankent(bool allat) { return allat ? 4.0 : 8.0; }
@@ -58,13 +60,54 @@ class TRacs {
   void AllatFajHozzaadasa();
   void NovenyFajHozzaadasa();
 
+  // Occupancy bits: the first kAllatBitek animal species have a bit for a
+  // taken slot, the first kNovenyBitek plant species one for a taken slot and
+  // one for a plant of mass above 0. A species beyond them has the bit 0, so
+  // its changes leave the word alone and its readers look at its arrays.
+  static constexpr int32_t kAllatBitek = 16;
+  static constexpr int32_t kNovenyBitek = 8;
+  static uint32_t AllatBit(int32_t faj) { return faj < kAllatBitek ? uint32_t{1} << faj : 0; }
+  static uint32_t NovenyBit(int32_t faj) {
+    return faj < kNovenyBitek ? uint32_t{1} << (kAllatBitek + faj) : 0;
+  }
+  static uint32_t TomegBit(int32_t faj) {
+    return faj < kNovenyBitek ? uint32_t{1} << (kAllatBitek + kNovenyBitek + faj) : 0;
+  }
+  const uint32_t* Foglaltsag() const { return foglaltsag_.Adat(); }
+
+  // Every change of a slot's occupancy or of a plant's mass goes through
+  // these, so the occupancy word stays exact; `slot` is the list index + 1.
+  // A move inside a species' list only renumbers the slot (AllatSlotok).
+  void AllatBe(int32_t faj, int64_t cella, uint32_t slot) {
+    AllatSlotok(faj)[cella] = slot;
+    foglaltsag_[cella] |= AllatBit(faj);
+  }
+  void AllatKi(int32_t faj, int64_t cella) {
+    AllatSlotok(faj)[cella] = 0;
+    foglaltsag_[cella] &= ~AllatBit(faj);
+  }
+  void NovenyBe(int32_t faj, int64_t cella, uint32_t slot, int32_t tomeg) {
+    NovenySlotok(faj)[cella] = slot;
+    foglaltsag_[cella] |= NovenyBit(faj);
+    TomegBeallitasa(faj, cella, tomeg);
+  }
+  void NovenyKi(int32_t faj, int64_t cella) {
+    NovenySlotok(faj)[cella] = 0;
+    foglaltsag_[cella] &= ~NovenyBit(faj);
+    TomegBeallitasa(faj, cella, 0);
+  }
+  // Most changes of mass keep it above 0 and leave the occupancy word, and
+  // its cache line, alone.
+  void TomegBeallitasa(int32_t faj, int64_t cella, int32_t tomeg) {
+    int32_t& regi = reinterpret_cast<int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat())[cella];
+    if ((regi > 0) != (tomeg > 0)) foglaltsag_[cella] ^= TomegBit(faj);
+    regi = tomeg;
+  }
+
   uint32_t* AllatSlotok(int32_t faj) { return allat_[static_cast<size_t>(faj)].Adat(); }
   uint32_t* NovenySlotok(int32_t faj) { return noveny_[static_cast<size_t>(faj)].Adat(); }
   const uint32_t* AllatSlotok(int32_t faj) const { return allat_[static_cast<size_t>(faj)].Adat(); }
   const uint32_t* NovenySlotok(int32_t faj) const { return noveny_[static_cast<size_t>(faj)].Adat(); }
-  int32_t* NovenyTomegek(int32_t faj) {
-    return reinterpret_cast<int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat());
-  }
   const int32_t* NovenyTomegek(int32_t faj) const {
     return reinterpret_cast<const int32_t*>(novenyTomeg_[static_cast<size_t>(faj)].Adat());
   }
@@ -114,6 +157,7 @@ class TRacs {
   std::vector<TSlotTomb> allat_;
   std::vector<TSlotTomb> noveny_;
   std::vector<TSlotTomb> novenyTomeg_;
+  TSlotTomb foglaltsag_;
   std::vector<uint64_t> valtozott_;
   std::vector<int64_t> valtozottLista_;
 };

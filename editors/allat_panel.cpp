@@ -11,6 +11,7 @@
 #include "app/faj_kozpont.h"
 #include "core/listak.h"
 #include "editors/szerkeszto_spin.h"
+#include "localisation/program_uzenetek.h"
 #include "widgets/qszin.h"
 #include "widgets/qszoveg.h"
 
@@ -228,7 +229,7 @@ void TAllatPanel::ListaKilepes(TMezoVezerlo& v) {
     }
     listaUzenet_ = true;
     kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, window()->windowTitle(),
-                                QStringLiteral("„%1” nem érvényes egész szám.").arg(hibas));
+                                kornyezet_.Uzenet(TUzenet(kNemEgeszUzenet, {hibas.toStdString()})));
     listaUzenet_ = false;
     return;
   }

@@ -1,20 +1,37 @@
 #include "editors/csukhato_doboz.h"
 
+#include <QEvent>
+#include <QFormLayout>
+#include <QLayout>
+#include <cmath>
 #include <QMouseEvent>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "localisation/nyelvi_tabla.h"
 
 namespace zelvaris {
 
-TCsukhatoDoboz::TCsukhatoDoboz(const QString& nev, const QString& felirat, bool csukhato,
-                               bool nyitva, QWidget* szulo)
-    : QGroupBox(szulo), tartalom_(new QWidget(this)), csukhato_(csukhato), nyitva_(nyitva || !csukhato) {
+namespace {
+
+// The designed height of a box that shows nothing but its title.
+constexpr int kCsakCim = 13;
+// A row of fields in the design.
+constexpr double kTervezettSor = 24.0;
+// Between the box's frame and its fields.
+constexpr int kOldalMargo = 4;
+constexpr int kFelsoMargo = 1;
+
+}  // namespace
+
+TCsukhatoDoboz::TCsukhatoDoboz(const QString& nev, const QString& felirat, bool csukhato, bool nyitva,
+                               int csukottMagassag, int nyitottMagassag, QWidget* szulo)
+    : QGroupBox(szulo),
+      tartalom_(new QWidget(this)),
+      csukhato_(csukhato),
+      nyitva_(nyitva || !csukhato),
+      csukottMagassag_(csukottMagassag),
+      nyitottMagassag_(nyitottMagassag) {
   setObjectName(nev);
-  auto* reteg = new QVBoxLayout(this);
-  reteg->setContentsMargins(4, 2, 4, 2);
-  reteg->addWidget(tartalom_);
   setTitle(csukhato_ ? felirat + (nyitva_ ? QStringLiteral(" (-)") : QStringLiteral(" (+)")) : felirat);
   Megjelenites();
 }
@@ -36,10 +53,17 @@ void TCsukhatoDoboz::SetSzoveg(const QString& szoveg) {
   setTitle(QString::fromStdString(CsukhatoFelirat(szoveg.toStdString(), title().toStdString())));
 }
 
+QSize TCsukhatoDoboz::minimumSizeHint() const {
+  const QMargins m = contentsMargins();
+  const int tartalom = tartalom_->minimumSizeHint().width() + 2 * kOldalMargo + m.left() + m.right();
+  return {std::max(QGroupBox::minimumSizeHint().width(), tartalom), height()};
+}
+
+QSize TCsukhatoDoboz::sizeHint() const { return minimumSizeHint(); }
+
 void TCsukhatoDoboz::mousePressEvent(QMouseEvent* esemeny) {
-  // An open box folds from its title only, not from a click between fields.
-  const bool cimen = !nyitva_ || esemeny->position().y() < tartalom_->geometry().top();
-  if (csukhato_ && cimen && esemeny->button() == Qt::LeftButton) {
+  // A click anywhere on the box that no field takes for itself.
+  if (csukhato_ && esemeny->button() == Qt::LeftButton) {
     Valtas();
     esemeny->accept();
     return;
@@ -47,6 +71,68 @@ void TCsukhatoDoboz::mousePressEvent(QMouseEvent* esemeny) {
   QGroupBox::mousePressEvent(esemeny);
 }
 
-void TCsukhatoDoboz::Megjelenites() { tartalom_->setVisible(nyitva_); }
+void TCsukhatoDoboz::resizeEvent(QResizeEvent* esemeny) {
+  QGroupBox::resizeEvent(esemeny);
+  TartalomElhelyezes();
+}
+
+bool TCsukhatoDoboz::event(QEvent* esemeny) {
+  const bool ered = QGroupBox::event(esemeny);
+  // A new font, style or caption moves the title strip; new texts change
+  // what the fields need.
+  switch (esemeny->type()) {
+    case QEvent::LayoutRequest:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::Polish:
+    case QEvent::Show:
+      Igazitas();
+      break;
+    default:
+      break;
+  }
+  return ered;
+}
+
+void TCsukhatoDoboz::Igazitas() {
+  if (QLayout* l = tartalom_->layout()) l->activate();
+  TartalomElhelyezes();
+  Megjelenites();
+  TartalomElhelyezes();
+  updateGeometry();
+}
+
+void TCsukhatoDoboz::TartalomElhelyezes() {
+  const QRect r = contentsRect();
+  const int magassag = std::max(tartalom_->sizeHint().height(), tartalom_->minimumSizeHint().height());
+  tartalom_->setGeometry(r.left() + kOldalMargo, r.top() + kFelsoMargo, r.width() - 2 * kOldalMargo, magassag);
+}
+
+int TCsukhatoDoboz::NyitottMagassag() const {
+  const QMargins m = contentsMargins();
+  const int kell = m.top() + kFelsoMargo + tartalom_->sizeHint().height() + m.bottom() + 1;
+  return std::max(nyitottMagassag_, kell);
+}
+
+int TCsukhatoDoboz::CsukottMagassag() const {
+  if (!csukhato_) return NyitottMagassag();
+  const QMargins m = contentsMargins();
+  auto* urlap = qobject_cast<QFormLayout*>(tartalom_->layout());
+  if (csukottMagassag_ <= kCsakCim || urlap == nullptr) return std::max(csukottMagassag_, m.top() + m.bottom());
+  const int rejtett = static_cast<int>(std::lround((nyitottMagassag_ - csukottMagassag_) / kTervezettSor));
+  const int latszo = std::max(0, urlap->rowCount() - rejtett);
+  if (latszo == 0) return m.top() + m.bottom();
+  urlap->activate();
+  int also = 0;
+  for (const auto szerep : {QFormLayout::LabelRole, QFormLayout::FieldRole, QFormLayout::SpanningRole}) {
+    if (QLayoutItem* elem = urlap->itemAt(latszo - 1, szerep)) also = std::max(also, elem->geometry().bottom());
+  }
+  return m.top() + kFelsoMargo + also + 2 + m.bottom();
+}
+
+void TCsukhatoDoboz::Megjelenites() {
+  setFixedHeight(nyitva_ ? NyitottMagassag() : CsukottMagassag());
+  tartalom_->setVisible(nyitva_ || csukottMagassag_ > kCsakCim);
+}
 
 }  // namespace zelvaris

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,6 +27,7 @@
 #include "editors/csukhato_doboz.h"
 #include "editors/szerkeszto_spin.h"
 #include "localisation/nyelvi_tabla.h"
+#include "localisation/program_uzenetek.h"
 #include "persistence/faj_fajl.h"
 #include "widgets/qszin.h"
 #include "widgets/qszoveg.h"
@@ -72,7 +75,6 @@ TFajSzerkeszto::TFajSzerkeszto(TAlkalmazasKornyezet& kornyezet, const TSzerkeszt
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   FeluletEpites();
-  setMinimumWidth(209);
   resize(leiras_.Meret);
   SzovegekAlkalmazasa(kornyezet_.Nyelv().Tabla());
 
@@ -110,13 +112,14 @@ void TFajSzerkeszto::FeluletEpites() {
   savok->setSpacing(0);
   auto* eszkoztar = new QToolBar(this);
   eszkoztar->setObjectName(QStringLiteral("ToolB"));
-  megnyitas_ = eszkoztar->addAction(Ikon(leiras_.MegnyitasIkon), leiras_.BetoltesTipp);
+  // All three buttons always show: the window grows instead.
+  eszkoztar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  megnyitas_ = eszkoztar->addAction(Ikon(leiras_.MegnyitasIkon), QString());
   megnyitas_->setObjectName(QStringLiteral("ToolBtn_Open"));
-  mentes_ = eszkoztar->addAction(Ikon(leiras_.MentesIkon), leiras_.MentesTipp);
+  mentes_ = eszkoztar->addAction(Ikon(leiras_.MentesIkon), QString());
   mentes_->setObjectName(QStringLiteral("ToolBtn_Save"));
-  szin_ = eszkoztar->addAction(QStringLiteral("Szín"));
+  szin_ = eszkoztar->addAction(QString());
   szin_->setObjectName(QStringLiteral("ToolBtn_Szin"));
-  szin_->setToolTip(leiras_.SzinTipp);
   connect(megnyitas_, &QAction::triggered, this, &TFajSzerkeszto::Betoltes);
   connect(mentes_, &QAction::triggered, this, &TFajSzerkeszto::Mentes);
   connect(szin_, &QAction::triggered, this, &TFajSzerkeszto::SzinValasztas);
@@ -132,7 +135,8 @@ void TFajSzerkeszto::FeluletEpites() {
   savok->addWidget(valasztoSav, 1);
   reteg->addLayout(savok);
 
-  auto* gorgeto = new QScrollArea(this);
+  gorgeto_ = new QScrollArea(this);
+  auto* gorgeto = gorgeto_;
   gorgeto->setWidgetResizable(true);
   gorgeto->setFrameShape(QFrame::NoFrame);
   auto* belso = new QWidget(gorgeto);
@@ -141,7 +145,8 @@ void TFajSzerkeszto::FeluletEpites() {
   oszlop->setSpacing(2);
   std::vector<QFormLayout*> urlapok;
   for (const TDobozLeiras& d : leiras_.Dobozok) {
-    auto* doboz = new TCsukhatoDoboz(QString::fromLatin1(d.Nev), QString(), d.Csukhato, d.Nyitva, belso);
+    auto* doboz = new TCsukhatoDoboz(QString::fromLatin1(d.Nev), QString(), d.Csukhato, d.Nyitva,
+                                     d.CsukottMagassag, d.NyitottMagassag, belso);
     auto* urlap = new QFormLayout(doboz->Tartalom());
     urlap->setContentsMargins(0, 0, 0, 0);
     urlap->setVerticalSpacing(2);
@@ -155,7 +160,24 @@ void TFajSzerkeszto::FeluletEpites() {
 
   // Handlers keep pointers into sorok_: it never grows after this.
   sorok_.reserve(leiras_.Sorok.size());
+  // The last row's line: "+" with its field and a check box after another
+  // check box join it, so that every box holds its rows at its designed height.
+  QHBoxLayout* utolsoSav = nullptr;
+  const TSorLeiras* elozo = nullptr;
+  const auto sorba = [&](QFormLayout* urlap, QWidget* cimke, QWidget* mezo) {
+    utolsoSav = new QHBoxLayout;
+    utolsoSav->setSpacing(4);
+    utolsoSav->addWidget(mezo, 1);
+    if (cimke != nullptr) {
+      urlap->addRow(cimke, utolsoSav);
+    } else {
+      urlap->addRow(utolsoSav);
+    }
+  };
   for (const TSorLeiras& l : leiras_.Sorok) {
+    const bool kovetkezo = elozo != nullptr && elozo->Doboz == l.Doboz && utolsoSav != nullptr;
+    const bool jelzoUtan = kovetkezo && l.Fajta == TSorLeiras::TFajta::Jelzo && elozo->Fajta == l.Fajta;
+    elozo = &l;
     sorok_.push_back(TSor{&l});
     TSor& sor = sorok_.back();
     QWidget* tartalom = dobozok_.at(static_cast<size_t>(l.Doboz))->Tartalom();
@@ -179,6 +201,7 @@ void TFajSzerkeszto::FeluletEpites() {
         sav->addWidget(id_, 1);
         sav->addWidget(szinMinta_);
         urlap->addRow(sor.Cimke, sav);
+        utolsoSav = sav;
         break;
       }
       case TSorLeiras::TFajta::Nev:
@@ -186,7 +209,7 @@ void TFajSzerkeszto::FeluletEpites() {
         nev_->setObjectName(nev);
         sor.Szoveg = nev_;
         connect(nev_, &QLineEdit::textChanged, this, &TFajSzerkeszto::NevValtozas);
-        urlap->addRow(sor.Cimke, nev_);
+        sorba(urlap, sor.Cimke, nev_);
         break;
       case TSorLeiras::TFajta::Spin: {
         auto* spin = new TSzerkesztoSpin(tartalom);
@@ -202,7 +225,7 @@ void TFajSzerkeszto::FeluletEpites() {
         TSor* p = &sor;
         connect(spin, &TSpinMezo::Valtozas, this, [this, p] { SpinValtozas(*p); });
         connect(spin, &TSpinMezo::Kilepes, this, [this, p] { SpinKilepes(*p); });
-        urlap->addRow(sor.Cimke, spin);
+        sorba(urlap, sor.Cimke, spin);
         break;
       }
       case TSorLeiras::TFajta::Lista: {
@@ -212,7 +235,7 @@ void TFajSzerkeszto::FeluletEpites() {
         sor.Szoveg = mezo;
         TSor* p = &sor;
         connect(mezo, &QLineEdit::editingFinished, this, [this, p] { ListaKilepes(*p); });
-        urlap->addRow(sor.Cimke, mezo);
+        sorba(urlap, sor.Cimke, mezo);
         break;
       }
       case TSorLeiras::TFajta::Jelzo: {
@@ -221,22 +244,63 @@ void TFajSzerkeszto::FeluletEpites() {
         sor.Jelzo = jelzo;
         TSor* p = &sor;
         connect(jelzo, &QCheckBox::toggled, this, [this, p](bool b) { JelzoValtozas(*p, b); });
-        urlap->addRow(jelzo);
+        if (jelzoUtan) {
+          utolsoSav->addWidget(jelzo, 1);
+        } else {
+          sorba(urlap, nullptr, jelzo);
+        }
         break;
       }
       case TSorLeiras::TFajta::MozgasPlusz:
         mozgasPlusz_ = new QLineEdit(QStringLiteral("0"), tartalom);
         mozgasPlusz_->setObjectName(nev);
         mozgasPlusz_->setEnabled(false);
-        urlap->addRow(sor.Cimke, mozgasPlusz_);
+        if (kovetkezo) {
+          utolsoSav->addWidget(sor.Cimke);
+          utolsoSav->addWidget(mozgasPlusz_, 1);
+        } else {
+          sorba(urlap, sor.Cimke, mozgasPlusz_);
+        }
         break;
     }
   }
 }
 
+// At least the designed size, and as wide and high as the texts of the
+// language need, so that no label, field or button is cut and the boxes fit
+// without scrolling; a window the user made larger stays so.
+void TFajSzerkeszto::Illesztes() {
+  QWidget* belso = gorgeto_->widget();
+  // Fonts and styles settle with the polish: measured before, the window
+  // would still grow when shown, after its place was chosen.
+  ensurePolished();
+  for (TCsukhatoDoboz* d : dobozok_) d->Igazitas();
+  belso->layout()->activate();
+  layout()->activate();
+  // The chooser's width follows the species' names: only its minimum counts.
+  const int savok = findChild<QToolBar*>(QStringLiteral("ToolB"))->sizeHint().width() +
+                    findChild<QToolBar*>(QStringLiteral("ToolBar1"))->minimumSizeHint().width();
+  const int mezok = belso->minimumSizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int szelesseg = std::max({leiras_.Meret.width(), savok, mezok});
+  const int magassag =
+      std::max(leiras_.Meret.height(), layout()->itemAt(0)->sizeHint().height() + belso->sizeHint().height());
+  setMinimumWidth(szelesseg);
+  resize(std::max(width(), szelesseg), std::max(height(), magassag));
+}
+
+void TFajSzerkeszto::showEvent(QShowEvent* esemeny) {
+  QWidget::showEvent(esemeny);
+  Illesztes();
+}
+
 void TFajSzerkeszto::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   const std::string_view e = leiras_.Elotag;
   setWindowTitle(Qs(tabla.Szoveg(std::string(e) + std::string(leiras_.Urlap))));
+  megnyitas_->setText(Qs(tabla.Szoveg(*leiras_.BetoltesTipp)));
+  mentes_->setText(Qs(tabla.Szoveg(*leiras_.MentesTipp)));
+  szin_->setText(Qs(tabla.Szoveg(kSzinGombSzoveg)));
+  szin_->setToolTip(leiras_.SzinTipp != nullptr ? Qs(tabla.Szoveg(*leiras_.SzinTipp)) : QString());
+  Illesztes();
   for (size_t i = 0; i < dobozok_.size(); ++i) {
     dobozok_[i]->SetSzoveg(Qs(tabla.Szoveg(Kulcs(e, leiras_.Dobozok[i].Nev))));
   }
@@ -425,7 +489,7 @@ void TFajSzerkeszto::ListaKilepes(TSor& sor) {
     sor.Szoveg->setText(Qs(ListaMezoSzoveg(*f, leiras_.Fajta, sor.Leiras->Mezo)));
     listaUzenet_ = true;
     kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, windowTitle(),
-                                QStringLiteral("„%1” nem érvényes egész szám.").arg(hibas));
+                                kornyezet_.Uzenet(TUzenet(kNemEgeszUzenet, {hibas.toStdString()})));
     listaUzenet_ = false;
     return;
   }
@@ -467,7 +531,8 @@ void TFajSzerkeszto::Betoltes() {
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
   const QString konyvtar = QUtvonal(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar));
-  const QString fajl = m.FajlMegnyitas(this, leiras_.BetoltesTipp, konyvtar, leiras_.Szuro);
+  const QString cim = kornyezet_.Szoveg(*leiras_.BetoltesTipp);
+  const QString fajl = m.FajlMegnyitas(this, cim, konyvtar, kornyezet_.Szoveg(*leiras_.Szuro));
   if (fajl.isEmpty()) return;
   try {
     if (leiras_.Fajta == TFajFajta::Allat) {
@@ -477,7 +542,7 @@ void TFajSzerkeszto::Betoltes() {
     }
   } catch (const std::exception& hiba) {
     // The load is all or nothing: the species is as it was.
-    m.Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, leiras_.BetoltesTipp, Qs(hiba.what()));
+    m.Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, cim, Qs(HibaSzovege(hiba, kornyezet_.Nyelv().Tabla())));
     return;
   }
   kozpont_.Frissites(leiras_.Fajta, fajIndex_);
@@ -488,8 +553,10 @@ void TFajSzerkeszto::Mentes() {
   if (f == nullptr) return;
   TModalisFelulet& m = kornyezet_.Modalis();
   const QString konyvtar = QUtvonal(kornyezet_.Helyek().FajlKonyvtar(leiras_.Konyvtar));
+  const QString cim = kornyezet_.Szoveg(*leiras_.MentesTipp);
   const std::filesystem::path fajl =
-      MentesiNev(m, this, leiras_.MentesTipp, konyvtar, leiras_.Szuro, leiras_.Kiterjesztes);
+      MentesiNev(m, this, cim, konyvtar, kornyezet_.Szoveg(*leiras_.Szuro), leiras_.Kiterjesztes,
+                 &kornyezet_.Nyelv().Tabla());
   if (fajl.empty()) return;
   try {
     if (leiras_.Fajta == TFajFajta::Allat) {
@@ -498,7 +565,7 @@ void TFajSzerkeszto::Mentes() {
       NovenyfajMentese(fajl, static_cast<const TNovenyFaj&>(*f));
     }
   } catch (const std::exception& h) {
-    m.Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, leiras_.MentesTipp, Qs(h.what()));
+    m.Uzenet(this, TModalisFelulet::TUzenetFajta::Hiba, cim, Qs(HibaSzovege(h, kornyezet_.Nyelv().Tabla())));
   }
 }
 

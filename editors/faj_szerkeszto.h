@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/faj_mezok.h"
+#include "core/uzenet.h"
 
 class QAction;
 class QComboBox;
@@ -21,6 +22,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace zelvaris {
 
@@ -56,6 +58,8 @@ struct TDobozLeiras {
   const char* Nev;  // "GB_Azon"
   bool Csukhato;
   bool Nyitva;
+  int CsukottMagassag;  // designed heights in pixels; equal for a fixed box
+  int NyitottMagassag;
 };
 
 struct TSzerkesztoLeiras {
@@ -63,12 +67,13 @@ struct TSzerkesztoLeiras {
   std::string_view Elotag;     // language-key prefix: "ca", "cn"
   std::string_view Urlap;      // "Form_Allat"
   const char* Valaszto;        // "CmB_AllatFaj"
-  QString BetoltesTipp;        // hint of ToolBtn_Open
-  QString MentesTipp;          // hint of ToolBtn_Save
-  QString SzinTipp;            // hint of ToolBtn_Szin (may be empty)
+  // Texts from the language table.
+  const TUzenetMinta* BetoltesTipp;  // hint of ToolBtn_Open
+  const TUzenetMinta* MentesTipp;    // hint of ToolBtn_Save
+  const TUzenetMinta* SzinTipp;      // hint of ToolBtn_Szin (may be null)
   QString MegnyitasIkon;       // resource of the open button's image
   QString MentesIkon;
-  QString Szuro;               // file dialog filter
+  const TUzenetMinta* Szuro;   // file dialog filter
   const char* Konyvtar;        // the dialogs' directory under the program
   std::string_view Kiterjesztes;
   QPoint ElsoHely;             // where the first window of the list opens
@@ -104,7 +109,12 @@ class TFajSzerkeszto : public QWidget {
   void Mentes();
   void SzinValasztas();
 
+ protected:
+  // Shown, the boxes take their final fonts: the window fits them again.
+  void showEvent(QShowEvent* esemeny) override;
+
  private:
+  void Illesztes();
   struct TSor {
     const TSorLeiras* Leiras;
     QLabel* Cimke = nullptr;
@@ -150,6 +160,7 @@ class TFajSzerkeszto : public QWidget {
   QAction* megnyitas_ = nullptr;
   QAction* mentes_ = nullptr;
   QAction* szin_ = nullptr;
+  QScrollArea* gorgeto_ = nullptr;
   // Set while a list field's error message is up, so that the focus it takes
   // cannot run the leave handler a second time.
   bool listaUzenet_ = false;

@@ -10,6 +10,7 @@
 #include "editors/faj_form_lista.h"
 #include "editors/form_uj_allat.h"
 #include "editors/form_uj_noveny.h"
+#include "localisation/program_uzenetek.h"
 
 namespace zelvaris {
 
@@ -28,11 +29,9 @@ bool ElferAzUjFaj(TAlkalmazasKornyezet& kornyezet, const TMemoriaLekerdezes& mem
   if (kell <= static_cast<double>(*szabad)) return true;
   kornyezet.Modalis().Uzenet(
       szulo, TModalisFelulet::TUzenetFajta::Hiba, cim,
-      QStringLiteral("Az új faj nem fér el a memóriában: a(z) %1 oldalhosszú világ minden cellájában helyet "
-                     "kellene kapnia (kb. %2 MB kellene, %3 MB szabad). Az ökoszisztéma nem változott.")
-          .arg(oko.L())
-          .arg(static_cast<int64_t>(kell / 1048576.0))
-          .arg(static_cast<int64_t>(static_cast<double>(*szabad) / 1048576.0)));
+      kornyezet.Uzenet(TUzenet(kUjFajNemFerUzenet,
+                               {std::to_string(oko.L()), std::to_string(static_cast<int64_t>(kell / 1048576.0)),
+                                std::to_string(static_cast<int64_t>(static_cast<double>(*szabad) / 1048576.0))})));
   return false;
 }
 
@@ -47,7 +46,7 @@ std::optional<int32_t> Felvetel(TAlkalmazasKornyezet& kornyezet, TDialogus& dial
     id = felvetel(kornyezet.Okoszisztema(), dialogus.Nev().toStdString());
   } catch (const TMemoriaHiba& hiba) {
     kornyezet.Modalis().Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, dialogus.windowTitle(),
-                               QString::fromStdString(hiba.what()));
+                               kornyezet.Uzenet(hiba.Uzenet()));
     return std::nullopt;
   }
   TEsemenyEngedely::TZar zar(kornyezet.EsemenyEngedely());

@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "localisation/program_uzenetek.h"
+#include "persistence/fajl_hiba.h"
+
 namespace zelvaris {
 
 namespace {
@@ -15,6 +18,8 @@ constexpr auto AT = TKulcsFajta::AkcioTipp;
 constexpr auto SF = TKulcsFajta::StartFelirat;
 constexpr auto TF = TKulcsFajta::StopFelirat;
 constexpr auto AB = TKulcsFajta::Ablak;
+
+constexpr TNyelviKulcs Kiegeszito(const TUzenetMinta& m) { return {"EXTRAS", m.Kulcs, m.Magyar, AB}; }
 
 // The texts of the window designs. Hints the designs leave empty carry a
 // short description, so that every action explains itself.
@@ -324,6 +329,67 @@ constexpr std::array kKiegeszitoKulcsok = std::to_array<TNyelviKulcs>({
     {"EXTRAS", "cxLbl_PermetMind", "Degradábilis és perzisztens permet a következő lépésre", AB},
     {"EXTRAS", "cxLbl_PerDozisVan", "Élő állatban perzisztens dózis van", AB},
     {"EXTRAS", "cxLbl_PerDozisNincs", "Élő állatban nincs perzisztens dózis", AB},
+
+    // The program's messages, dialog titles and filters, and the captions
+    // the window designs leave without a key.
+    Kiegeszito(kKeresoHibaUzenet),
+    Kiegeszito(kUjFajMemoriaUzenet),
+    Kiegeszito(kOldalMemoriaUzenet),
+    Kiegeszito(kFajlHibaUzenet),
+    Kiegeszito(kFajlSorHibaUzenet),
+    Kiegeszito(kFajlCsonkaUzenet),
+    Kiegeszito(kErvenytelenSzamUzenet),
+    Kiegeszito(kTulnagyAzonositoUzenet),
+    Kiegeszito(kIsmeretlenValtozatUzenet),
+    Kiegeszito(kRosszOldalhosszUzenet),
+    Kiegeszito(kNemMenthetoUzenet),
+    Kiegeszito(kMentesiHibaUzenet),
+    Kiegeszito(kNemNyithatoUzenet),
+    Kiegeszito(kNemOlvashatoUzenet),
+    Kiegeszito(kAdatfajlHibaUzenet),
+    Kiegeszito(kAdatfajlNevUzenet),
+    Kiegeszito(kAllatfajUzenet),
+    Kiegeszito(kNovenyfajUzenet),
+    Kiegeszito(kHianyzoEgyedszamUzenet),
+    Kiegeszito(kNegativEgyedszamUzenet),
+    Kiegeszito(kRovidAdatfajlUzenet),
+    Kiegeszito(kRacsonKivulUzenet),
+    Kiegeszito(kFoglaltCellaUzenet),
+    Kiegeszito(kNemEgeszUzenet),
+    Kiegeszito(kUjFajNemFerUzenet),
+    Kiegeszito(kNincsMemoriaUzenet),
+    Kiegeszito(kIsmeretlenHibaUzenet),
+    Kiegeszito(kNemNyithatoFajtaUzenet),
+    Kiegeszito(kOkoCfgKiterjesztesUzenet),
+    Kiegeszito(kOkoPillKiterjesztesUzenet),
+    Kiegeszito(kNincsKepUzenet),
+    Kiegeszito(kNemPngUzenet),
+    Kiegeszito(kMarLetezikUzenet),
+    Kiegeszito(kSzerverNemIndultUzenet),
+    Kiegeszito(kTulHosszuSorUzenet),
+    Kiegeszito(kNemTeljesSorUzenet),
+    Kiegeszito(kSzerverMegszunteteseUzenet),
+    Kiegeszito(kKapcsolodasSikeresUzenet),
+    Kiegeszito(kKapcsolodasSikertelenUzenet),
+    Kiegeszito(kKapcsolodottUzenet),
+    Kiegeszito(kEngedelytKerUzenet),
+    Kiegeszito(kKimaradtSorokUzenet),
+    Kiegeszito(kKimaradtJelentkezokUzenet),
+    Kiegeszito(kSzinGombSzoveg),
+    Kiegeszito(kUjOkoszGombSzoveg),
+    Kiegeszito(kGrafikonIdoSzoveg),
+    Kiegeszito(kAllatBetoltesSzoveg),
+    Kiegeszito(kAllatMentesSzoveg),
+    Kiegeszito(kNovenyBetoltesSzoveg),
+    Kiegeszito(kNovenyMentesSzoveg),
+    Kiegeszito(kSzinValasztasSzoveg),
+    Kiegeszito(kOkoMegnyitasSzoveg),
+    Kiegeszito(kOkoMentesSzoveg),
+    Kiegeszito(kAllatSzuro),
+    Kiegeszito(kNovenySzuro),
+    Kiegeszito(kOkoCfgSzuro),
+    Kiegeszito(kOkoPillSzuro),
+    Kiegeszito(kPngSzuro),
 });
 
 template <typename T, std::size_t A, std::size_t B>

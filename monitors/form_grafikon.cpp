@@ -6,6 +6,7 @@
 
 #include "core/okoszisztema.h"
 #include "localisation/nyelvi_tabla.h"
+#include "localisation/program_uzenetek.h"
 #include "monitors/kep_mentes.h"
 #include "monitors/letszam_sor.h"
 #include "widgets/grafikon_panel.h"
@@ -55,6 +56,7 @@ void TForm_Grafikon::SzovegekAlkalmazasa(const TNyelviTabla& tabla) {
   FeliratokAlkalmazasa();
   grafikon_->SetGombSzovegek(Qs(tabla.Szoveg("cg1Btn_AktualisKeres")), Qs(tabla.Szoveg("cg2Btn_AktualisKeres")));
   grafikon_->SetIllesztesFelirat(Qs(tabla.Szoveg("cxChB_Illesztes")));
+  grafikon_->SetXTgFelirat(Qs(tabla.Szoveg(kGrafikonIdoSzoveg)));
   kepMentes_->setText(Qs(tabla.Szoveg("cxAct_KepPngMentes")));
   adatMentes_->setText(Qs(tabla.Szoveg("cxAct_AdatCsvMentes")));
   // The dose series' names carry the language's words.

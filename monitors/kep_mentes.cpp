@@ -8,6 +8,7 @@
 
 #include "app/alkalmazas_kornyezet.h"
 #include "app/mentesi_nev.h"
+#include "localisation/program_uzenetek.h"
 #include "persistence/atomi_mentes.h"
 #include "persistence/fajl_hiba.h"
 #include "persistence/sorozat_csv.h"
@@ -22,13 +23,13 @@ QString Szoveg(TAlkalmazasKornyezet& k, const char* kulcs) { return Qs(k.Nyelv()
 }  // namespace
 
 std::string PngBajtok(const QImage& kep, const std::filesystem::path& fajl) {
-  if (kep.isNull()) throw TFajlHiba(fajl, "nincs menthető kép.");
+  if (kep.isNull()) throw TFajlHiba(fajl, TUzenet(kNincsKepUzenet, {}));
   QByteArray bajtok;
   QBuffer puffer(&bajtok);
   puffer.open(QIODevice::WriteOnly);
   QImageWriter iro(&puffer, "png");
   if (!iro.write(kep)) {
-    throw TFajlHiba(fajl, "a kép nem alakítható PNG-vé (" + iro.errorString().toStdString() + ").");
+    throw TFajlHiba(fajl, TUzenet(kNemPngUzenet, {iro.errorString().toStdString()}));
   }
   return bajtok.toStdString();
 }
@@ -41,12 +42,14 @@ std::filesystem::path MentesParbeszeddel(TAlkalmazasKornyezet& kornyezet, QWidge
                                          const std::function<void(const std::filesystem::path&)>& iras) {
   TModalisFelulet& modalis = kornyezet.Modalis();
   const std::filesystem::path fajl =
-      MentesiNev(modalis, szulo, cim, QUtvonal(kornyezet.Helyek().MentesKonyvtar()), szuro, kiterjesztes);
+      MentesiNev(modalis, szulo, cim, QUtvonal(kornyezet.Helyek().MentesKonyvtar()), szuro, kiterjesztes,
+                 &kornyezet.Nyelv().Tabla());
   if (fajl.empty()) return {};
   try {
     iras(fajl);
   } catch (const std::exception& e) {
-    modalis.Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, cim, Qs(e.what()));
+    modalis.Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, cim,
+                   Qs(HibaSzovege(e, kornyezet.Nyelv().Tabla())));
     return {};
   }
   return fajl;
@@ -55,7 +58,7 @@ std::filesystem::path MentesParbeszeddel(TAlkalmazasKornyezet& kornyezet, QWidge
 std::filesystem::path KepMentesePngBe(TAlkalmazasKornyezet& kornyezet, QWidget* szulo,
                                       const std::function<QImage()>& kep) {
   return MentesParbeszeddel(kornyezet, szulo, Szoveg(kornyezet, "cxCap_PngMentes"),
-                            QStringLiteral("PNG kép (*.png)"), ".png",
+                            kornyezet.Szoveg(kPngSzuro), ".png",
                             [&kep](const std::filesystem::path& fajl) { PngMentese(kep(), fajl); });
 }
 

@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "localisation/program_uzenetek.h"
+#include "net/net_szovegek.h"
+
 namespace zelvaris {
 
 TForm_Jelentkezesek::TForm_Jelentkezesek(QWidget* szulo) : QWidget(szulo, Qt::Tool) {
@@ -54,7 +57,7 @@ void TForm_Jelentkezesek::NevekHozzaadasa(const QStringList& nevek, int maxNevek
       jel_->setFont(betu);
       lista_->insertItem(0, jel_);
     }
-    jel_->setText(QStringLiteral("… %1 korábbi jelentkező kimaradt a listából").arg(kimaradt_));
+    jel_->setText(NetUzenet(tabla_, TUzenet(kKimaradtJelentkezokUzenet, {std::to_string(kimaradt_)})));
   }
   lista_->addItems(nevek.mid(ujak));
 }

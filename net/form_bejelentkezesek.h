@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace zelvaris {
 
+class TNyelviTabla;
+
 class TForm_Jelentkezesek : public QWidget {
   Q_OBJECT
 
@@ -26,8 +28,11 @@ class TForm_Jelentkezesek : public QWidget {
   // The names shown, without the mark.
   QStringList Nevek() const;
   qint64 Kimaradt() const { return kimaradt_; }
+  // The language of the mark row; not owned, null for the built-in text.
+  void SetNyelviTabla(const TNyelviTabla* tabla) { tabla_ = tabla; }
 
  private:
+  const TNyelviTabla* tabla_ = nullptr;
   QListWidget* lista_ = nullptr;
   // The mark row, the first, once names went.
   QListWidgetItem* jel_ = nullptr;

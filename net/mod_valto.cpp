@@ -4,8 +4,10 @@
 #include <QPlainTextEdit>
 
 #include "localisation/beallitasok.h"
+#include "localisation/program_uzenetek.h"
 #include "net/form_bejelentkezesek.h"
 #include "net/form_kliens_mod.h"
+#include "net/net_szovegek.h"
 #include "widgets/modalis_felulet.h"
 
 namespace zelvaris {
@@ -43,6 +45,13 @@ TModValto::TModValto(TModElemek elemek, TModalisFelulet& modalis, TBeallitasok& 
 
 TModValto::~TModValto() { Leallitas(); }
 
+void TModValto::SetNyelviTabla(const TNyelviTabla* tabla) {
+  tabla_ = tabla;
+  szerver_.SetNyelviTabla(tabla);
+  naplo_.SetNyelviTabla(tabla);
+  if (jelentkezesek_) jelentkezesek_->SetNyelviTabla(tabla);
+}
+
 // Exactly one of the three is checked, the one of the current mode; this
 // also undoes what an exclusive action group checked on a click that
 // changed nothing.
@@ -75,9 +84,8 @@ void TModValto::SzerverMod() {
   if (auto hiba = szerver_.Aktivalas(beallitas_.SzerverPort)) {
     Jeloles();
     modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Hiba, kCim,
-                    QStringLiteral("A szerver nem indult el: a %1-es port nem nyitható meg (%2).")
-                        .arg(beallitas_.SzerverPort)
-                        .arg(*hiba));
+                    NetUzenet(tabla_, TUzenet(kSzerverNemIndultUzenet, {std::to_string(beallitas_.SzerverPort),
+                                                                        hiba->toStdString()})));
     return;
   }
   mod_ = Szerver;
@@ -93,7 +101,7 @@ void TModValto::FuggetlenMod() {
   }
   if (mod_ == Szerver) {
     Jeloles();
-    if (!modalis_.IgenNem(szulo_, kCim, QString::fromUtf8(kSzerverMegszunteteseKerdes))) return;
+    if (!modalis_.IgenNem(szulo_, kCim, NetUzenet(tabla_, TUzenet(kSzerverMegszunteteseUzenet, {})))) return;
   }
   mod_ = Fuggetlen;
   Jeloles();
@@ -104,7 +112,7 @@ void TModValto::KliensMod() {
   if (kliens_.Fut()) return;
   Jeloles();
   if (mod_ == Kliens) return;
-  if (mod_ == Szerver && !modalis_.IgenNem(szulo_, kCim, QString::fromUtf8(kSzerverMegszunteteseKerdes))) {
+  if (mod_ == Szerver && !modalis_.IgenNem(szulo_, kCim, NetUzenet(tabla_, TUzenet(kSzerverMegszunteteseUzenet, {})))) {
     return;
   }
   if (!dialogus_) return;
@@ -122,14 +130,14 @@ void TModValto::KliensSikerult() {
   Jeloles();
   SzerverLeallitas();
   modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Informacio, kCim,
-                  QString::fromUtf8(kKapcsolodasSikeres));
+                  NetUzenet(tabla_, TUzenet(kKapcsolodasSikeresUzenet, {})));
   emit KliensBefejezodott(true);
 }
 
 void TModValto::KliensSikertelen() {
   ModAkciokEngedelyezese(true);
   Jeloles();
-  modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Hiba, kCim, QString::fromUtf8(kKapcsolodasSikertelen));
+  modalis_.Uzenet(szulo_, TModalisFelulet::TUzenetFajta::Hiba, kCim, NetUzenet(tabla_, TUzenet(kKapcsolodasSikertelenUzenet, {})));
   emit KliensBefejezodott(false);
 }
 

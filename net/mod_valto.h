@@ -26,10 +26,8 @@ class TBeallitasok;
 class TForm_ClientMode;
 class TForm_Jelentkezesek;
 class TModalisFelulet;
+class TNyelviTabla;
 
-inline constexpr const char* kSzerverMegszunteteseKerdes = "Biztosan megszünteted a szervert?";
-inline constexpr const char* kKapcsolodasSikeres = "Kapcsolódás sikeres!";
-inline constexpr const char* kKapcsolodasSikertelen = "Kapcsolódás sikertelen!";
 
 // What the modes show and check; none is owned, any may be gone first.
 struct TModElemek {
@@ -74,6 +72,10 @@ class TModValto : public QObject {
   void Leallitas();
 
   bool KliensFut() const { return kliens_.Fut(); }
+  // The language of the messages and the log; not owned, null for the
+  // built-in texts.
+  void SetNyelviTabla(const TNyelviTabla* tabla);
+
   TSzerver& SzerverKomponens() { return szerver_; }
   TSzerverNaplo& Naplo() { return naplo_; }
 
@@ -100,6 +102,7 @@ class TModValto : public QObject {
   TModBeallitas beallitas_;
   TSzerver szerver_;
   TSzerverNaplo naplo_;
+  const TNyelviTabla* tabla_ = nullptr;
   TKliensBejelentes kliens_;
   int mod_ = Fuggetlen;
 };

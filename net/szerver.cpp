@@ -4,6 +4,8 @@
 #include <QTcpSocket>
 #include <algorithm>
 
+#include "localisation/program_uzenetek.h"
+#include "net/net_szovegek.h"
 #include "net/szerver_protokoll.h"
 #include "net/szoveg_tisztitas.h"
 
@@ -101,7 +103,7 @@ bool TSzerver::Olvasas(TKapcsolat& k) {
     if (!s.canReadLine()) {
       // A CR may wait for its LF: one byte more than the limit is still fine.
       if (s.bytesAvailable() > qint64(korlatok_.MaxSorHossz) + 1) {
-        Bontas(&k, QStringLiteral("túl hosszú sor, a kapcsolat bontva"));
+        Bontas(&k, NetUzenet(tabla_, TUzenet(kTulHosszuSorUzenet, {})));
       }
       return false;
     }
@@ -109,13 +111,13 @@ bool TSzerver::Olvasas(TKapcsolat& k) {
     if (sor.endsWith('\n')) sor.chop(1);
     if (sor.endsWith('\r')) sor.chop(1);
     if (sor.size() > korlatok_.MaxSorHossz) {
-      Bontas(&k, QStringLiteral("túl hosszú sor, a kapcsolat bontva"));
+      Bontas(&k, NetUzenet(tabla_, TUzenet(kTulHosszuSorUzenet, {})));
       return false;
     }
     k.UtolsoSor.restart();
     const TSzerverProtokoll::TBejegyzes b = k.Protokoll.Sor(sor);
     const QString szoveg = MegjelenithetoSzoveg(b.Szoveg, korlatok_.MaxMegjelenitettHossz);
-    emit Sor(szoveg + b.Utotag);
+    emit Sor(b.Minta != nullptr ? NetUzenet(tabla_, TUzenet(*b.Minta, {szoveg.toStdString()})) : szoveg);
     if (!k.El) return false;
     if (b.Jelentkezo) {
       emit Jelentkezo(szoveg);
@@ -149,7 +151,7 @@ void TSzerver::TetlenekBontasa() {
     if (k->UtolsoSor.hasExpired(korlatok_.TetlenIdo.count())) tetlenek.push_back(k.get());
   }
   for (TKapcsolat* k : tetlenek) {
-    if (k->El) Bontas(k, QStringLiteral("nem küldött teljes sort, a kapcsolat bontva"));
+    if (k->El) Bontas(k, NetUzenet(tabla_, TUzenet(kNemTeljesSorUzenet, {})));
   }
 }
 

@@ -17,6 +17,8 @@
 
 namespace zelvaris {
 
+class TNyelviTabla;
+
 inline constexpr quint16 kSzerverPort = 6000;
 
 struct TSzerverKorlatok {
@@ -53,6 +55,8 @@ class TSzerver : public QObject {
   // The most connections open at once since the last activation.
   int LegtobbNyitott() const { return legtobbNyitott_; }
   const TSzerverKorlatok& Korlatok() const { return korlatok_; }
+  // The language of the log lines; not owned, null for the built-in texts.
+  void SetNyelviTabla(const TNyelviTabla* tabla) { tabla_ = tabla; }
 
  signals:
   // A log line, decoded and safe to show.
@@ -72,6 +76,7 @@ class TSzerver : public QObject {
   void Eltavolitas(TKapcsolat* k);
 
   TSzerverKorlatok korlatok_;
+  const TNyelviTabla* tabla_ = nullptr;
   QTcpServer szerver_;
   std::vector<std::unique_ptr<TKapcsolat>> kapcsolatok_;
   std::vector<std::unique_ptr<TKapcsolat>> torlendok_;

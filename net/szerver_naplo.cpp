@@ -5,11 +5,15 @@
 #include <QTextCursor>
 #include <algorithm>
 
+#include "localisation/program_uzenetek.h"
+#include "net/net_szovegek.h"
 #include "net/form_bejelentkezesek.h"
 
 namespace zelvaris {
 
-QString KimaradtSorokJele(qint64 db) { return QStringLiteral("… %1 sor kimaradt a naplóból").arg(db); }
+QString KimaradtSorokJele(qint64 db, const TNyelviTabla* tabla) {
+  return NetUzenet(tabla, TUzenet(kKimaradtSorokUzenet, {std::to_string(db)}));
+}
 
 TSzerverNaplo::TSzerverNaplo(QPlainTextEdit* naplo, TForm_Jelentkezesek* jelentkezesek,
                              TNaploKorlatok korlatok, QObject* szulo)
@@ -106,11 +110,11 @@ void TSzerverNaplo::NaploIras(qsizetype db) {
     kurzor.movePosition(QTextCursor::Start);
     if (vanJel_) {
       kurzor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-      kurzor.insertText(KimaradtSorokJele(kimaradtSorok_));
+      kurzor.insertText(KimaradtSorokJele(kimaradtSorok_, tabla_));
     } else if (dokumentum->isEmpty()) {
-      kurzor.insertText(KimaradtSorokJele(kimaradtSorok_));
+      kurzor.insertText(KimaradtSorokJele(kimaradtSorok_, tabla_));
     } else {
-      kurzor.insertText(KimaradtSorokJele(kimaradtSorok_));
+      kurzor.insertText(KimaradtSorokJele(kimaradtSorok_, tabla_));
       kurzor.insertBlock();
     }
     vanJel_ = true;

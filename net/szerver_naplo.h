@@ -18,6 +18,8 @@ class QPlainTextEdit;
 
 namespace zelvaris {
 
+class TNyelviTabla;
+
 class TForm_Jelentkezesek;
 
 struct TNaploKorlatok {
@@ -29,7 +31,7 @@ struct TNaploKorlatok {
 };
 
 // The log's first line once its oldest lines went.
-QString KimaradtSorokJele(qint64 db);
+QString KimaradtSorokJele(qint64 db, const TNyelviTabla* tabla = nullptr);
 
 class TSzerverNaplo : public QObject {
   Q_OBJECT
@@ -45,6 +47,8 @@ class TSzerverNaplo : public QObject {
   void Kiiras();
 
   const TNaploKorlatok& Korlatok() const { return korlatok_; }
+  // The language of the log's mark; not owned, null for the built-in text.
+  void SetNyelviTabla(const TNyelviTabla* tabla) { tabla_ = tabla; }
   // Lines that went from the log (or never reached it) to keep it at its cap.
   qint64 KimaradtSorok() const { return kimaradtSorok_; }
 
@@ -56,6 +60,7 @@ class TSzerverNaplo : public QObject {
   void NevekKiirasa(qsizetype db);
 
   TNaploKorlatok korlatok_;
+  const TNyelviTabla* tabla_ = nullptr;
   QPointer<QPlainTextEdit> naplo_;
   QPointer<TForm_Jelentkezesek> jelentkezesek_;
   QStringList sorok_;

@@ -9,9 +9,9 @@ TSzerverProtokoll::TBejegyzes TSzerverProtokoll::Sor(const QByteArray& sor) {
   varas_ = TVaras::Parancs;
   switch (varas) {
     case TVaras::NevKapcsolodas:
-      return {sor, QString::fromUtf8(kKapcsolodottUtotag), false};
+      return {sor, &kKapcsolodottUzenet, false};
     case TVaras::NevEngedely:
-      return {sor, QString::fromUtf8(kEngedelytKerUtotag), true};
+      return {sor, &kEngedelytKerUzenet, true};
     case TVaras::Parancs:
       break;
   }

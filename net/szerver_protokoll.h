@@ -7,16 +7,15 @@
 #include <QString>
 #include <optional>
 
-namespace zelvaris {
+#include "localisation/program_uzenetek.h"
 
-inline constexpr const char* kKapcsolodottUtotag = " kapcsolódott";
-inline constexpr const char* kEngedelytKerUtotag = " engedélyt kér";
+namespace zelvaris {
 
 class TSzerverProtokoll {
  public:
   struct TBejegyzes {
     QByteArray Szoveg;     // as received, without the line end
-    QString Utotag;        // appended after the received text
+    const TUzenetMinta* Minta = nullptr;  // the log line around the text, if any
     bool Jelentkezo = false;  // the text is a name for the sign-ins list
   };
 

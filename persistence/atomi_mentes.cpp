@@ -16,8 +16,7 @@ namespace {
 std::string Ok(int hibakod) { return std::strerror(hibakod); }
 
 [[noreturn]] void MentesiHiba(const std::filesystem::path& cel, int hibakod) {
-  throw TFajlHiba(cel, "a fájl nem menthető (" + Ok(hibakod) +
-                           "); a korábbi fájl, ha volt, változatlan maradt.");
+  throw TFajlHiba(cel, TUzenet(kMentesiHibaUzenet, {Ok(hibakod)}));
 }
 
 }  // namespace
@@ -79,7 +78,7 @@ void AtomiMentes(const std::filesystem::path& cel, std::string_view tartalom) {
 
 std::string FajlBeolvasasa(const std::filesystem::path& fajl) {
   const int fd = ::open(fajl.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw TFajlHiba(fajl, "a fájl nem nyitható meg (" + Ok(errno) + ").");
+  if (fd < 0) throw TFajlHiba(fajl, TUzenet(kNemNyithatoUzenet, {Ok(errno)}));
   std::string tartalom;
   char puffer[65536];
   for (;;) {
@@ -88,7 +87,7 @@ std::string FajlBeolvasasa(const std::filesystem::path& fajl) {
       if (errno == EINTR) continue;
       const int hibakod = errno;
       ::close(fd);
-      throw TFajlHiba(fajl, "a fájl nem olvasható (" + Ok(hibakod) + ").");
+      throw TFajlHiba(fajl, TUzenet(kNemOlvashatoUzenet, {Ok(hibakod)}));
     }
     if (olvasott == 0) break;
     tartalom.append(puffer, static_cast<size_t>(olvasott));

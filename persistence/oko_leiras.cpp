@@ -18,17 +18,12 @@ TElrendezes VerzioOlvasasa(TSorOlvaso& o) {
   const std::string verzio = o.NyersSor();
   if (verzio == "4.4") return TElrendezes::V44;
   if (verzio == "4.5" || verzio == "4.6") return TElrendezes::V46;
-  o.Hiba("ismeretlen fájlváltozat („" + KodlaprolAlakit(verzio) +
-             "”); a program a 4.4, 4.5 és 4.6 változatú fájlokat tudja beolvasni.",
-         sor);
+  o.Hiba(TUzenet(kIsmeretlenValtozatUzenet, {KodlaprolAlakit(verzio)}), sor);
 }
 
 bool JoOldalhossz(int32_t l) { return l >= kLegkisebbOldal && l <= kLegnagyobbOldal; }
 
-std::string RosszOldalhossz(int32_t l) {
-  return "az oldalhossz (" + std::to_string(l) +
-         ") kívül esik az 50 és 2 000 000 000 közötti tartományon.";
-}
+TUzenet RosszOldalhossz(int32_t l) { return TUzenet(kRosszOldalhosszUzenet, {std::to_string(l)}); }
 
 int32_t OldalhosszOlvasasa(TSorOlvaso& o) {
   const int32_t l = o.Egesz();
@@ -88,7 +83,7 @@ TOkoLeiras OkoLeirasOlvasasa(TSorOlvaso& o, bool permetekkel) {
 void OkoLeirasIrasa(TSorIro& i, const TOkoszisztema& oko, bool permetekkel,
                     const std::filesystem::path& cel) {
   if (!JoOldalhossz(oko.L()))
-    throw TFajlHiba(cel, "a fájl nem menthető: " + RosszOldalhossz(oko.L()));
+    throw TFajlHiba(cel, TUzenet(kNemMenthetoUzenet, {RosszOldalhossz(oko.L())}));
   i.Szoveg(kAktualisVerzio);
   i.Egesz(oko.L());
   if (permetekkel) {

@@ -20,10 +20,12 @@ struct TEgyedek {
   std::vector<std::vector<TAllat>> Allatok;
 };
 
-std::string FajNeve(const TFajRekord& rekord, size_t id) {
-  return (rekord.Fajta == TFajFajta::Allat ? "állatfaj " : "növényfaj ") +
-         rekord.MegjelenitettNev(static_cast<int32_t>(id));
+TUzenet FajNeve(const TFajRekord& rekord, size_t id) {
+  return TUzenet(rekord.Fajta == TFajFajta::Allat ? kAllatfajUzenet : kNovenyfajUzenet,
+                 {rekord.MegjelenitettNev(static_cast<int32_t>(id))});
 }
+
+std::string Szam(int64_t n) { return std::to_string(n); }
 
 // The data file holds, for each plant species and then each animal species
 // in Id order, the count and then the individuals' records.
@@ -33,14 +35,11 @@ class TAdatOlvaso {
       : fajl_(fajl), b_(bajtok), l_(l) {}
 
   template <typename T, typename Kitolto>
-  std::vector<T> Faj(const std::string& faj, int64_t rekordok, Kitolto kitolt) {
-    if (b_.Maradek() < 1) Hiba("az adatfájl túl rövid: hiányzik a(z) " + faj + " egyedszáma.");
+  std::vector<T> Faj(const TUzenet& faj, int64_t rekordok, Kitolto kitolt) {
+    if (b_.Maradek() < 1) Hiba(TUzenet(kHianyzoEgyedszamUzenet, {faj}));
     const int32_t n = b_.Kovetkezo();
-    if (n < 0) Hiba("a(z) " + faj + " egyedszáma negatív (" + std::to_string(n) + ").");
-    if (b_.Maradek() < rekordok * n) {
-      Hiba("az adatfájl túl rövid: a(z) " + faj + " " + std::to_string(n) +
-           " egyedének adatai nem férnek bele.");
-    }
+    if (n < 0) Hiba(TUzenet(kNegativEgyedszamUzenet, {faj, Szam(n)}));
+    if (b_.Maradek() < rekordok * n) Hiba(TUzenet(kRovidAdatfajlUzenet, {faj, Szam(n)}));
     std::vector<T> egyedek(static_cast<size_t>(n));
     std::unordered_set<int64_t> cellak;
     cellak.reserve(static_cast<size_t>(n));
@@ -49,22 +48,18 @@ class TAdatOlvaso {
       e.Sor = b_.Kovetkezo();
       e.Oszlop = b_.Kovetkezo();
       kitolt(e, b_);
-      const std::string hely = "(sor " + std::to_string(e.Sor) + ", oszlop " +
-                               std::to_string(e.Oszlop) + ")";
       if (e.Sor < 0 || e.Sor >= l_ || e.Oszlop < 0 || e.Oszlop >= l_) {
-        Hiba("a(z) " + faj + " " + std::to_string(k + 1) + ". egyedének helye " + hely +
-             " kívül esik a " + std::to_string(l_) + " oldalú rácson.");
+        Hiba(TUzenet(kRacsonKivulUzenet, {faj, Szam(k + 1), Szam(e.Sor), Szam(e.Oszlop), Szam(l_)}));
       }
       if (!cellak.insert(int64_t{e.Sor} * l_ + e.Oszlop).second) {
-        Hiba("a(z) " + faj + " " + std::to_string(k + 1) + ". egyedének cellájában " + hely +
-             " már áll egy egyed ugyanebből a fajból.");
+        Hiba(TUzenet(kFoglaltCellaUzenet, {faj, Szam(k + 1), Szam(e.Sor), Szam(e.Oszlop)}));
       }
     }
     return egyedek;
   }
 
  private:
-  [[noreturn]] void Hiba(const std::string& leiras) const { throw TFajlHiba(fajl_, leiras); }
+  [[noreturn]] void Hiba(TUzenet leiras) const { throw TFajlHiba(fajl_, std::move(leiras)); }
   const std::filesystem::path& fajl_;
   TBinarisOlvaso b_;
   int32_t l_;
@@ -75,7 +70,7 @@ TEgyedek AdatfajlOlvasasa(const std::filesystem::path& fajl, const TOkoLeiras& l
   try {
     bajtok = FajlBeolvasasa(fajl);
   } catch (const TFajlHiba& h) {
-    throw TFajlHiba(fajl, "Nem sikerült beolvasni az .okodat fájlt: " + h.Leiras());
+    throw TFajlHiba(fajl, TUzenet(kAdatfajlHibaUzenet, {h.LeirasUzenet()}));
   }
   TAdatOlvaso olvaso(fajl, bajtok, l.L);
   TEgyedek e;
@@ -117,7 +112,7 @@ std::unique_ptr<TOkoszisztema> OkoPillBetoltese(const std::filesystem::path& faj
   const TOkoLeiras leiras = OkoLeirasOlvasasa(olvaso, true);
   const std::string datNev = olvaso.Szoveg();
   if (!EgyszeruFajlnev(datNev)) {
-    olvaso.Hiba("az adatfájl neve („" + datNev + "”) nem egyszerű fájlnév.", olvaso.UtolsoSor());
+    olvaso.Hiba(TUzenet(kAdatfajlNevUzenet, {datNev}), olvaso.UtolsoSor());
   }
   const TEgyedek egyedek = AdatfajlOlvasasa(fajl.parent_path() / datNev, leiras);
 

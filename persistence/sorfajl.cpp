@@ -19,8 +19,8 @@ TSorOlvaso TSorOlvaso::Megnyitas(const std::filesystem::path& fajl) {
 TSorOlvaso::TSorOlvaso(std::filesystem::path fajl, std::string tartalom)
     : fajl_(std::move(fajl)), tartalom_(std::move(tartalom)) {}
 
-void TSorOlvaso::Hiba(const std::string& leiras, int32_t sor) const {
-  throw TFajlHiba(fajl_, leiras, sor);
+void TSorOlvaso::Hiba(TUzenet leiras, int32_t sor) const {
+  throw TFajlHiba(fajl_, std::move(leiras), sor);
 }
 
 bool TSorOlvaso::SorVegenAll() const { return poz_ < tartalom_.size() && SorVege(tartalom_[poz_]); }
@@ -35,8 +35,7 @@ void TSorOlvaso::SorVegeAtlepese() {
 void TSorOlvaso::Csonka() const {
   const bool sorElejen = poz_ == 0 || SorVege(tartalom_[poz_ - 1]);
   const int32_t sorok = sorElejen ? sor_ - 1 : sor_;
-  throw TFajlHiba(fajl_, "a fájl csonka: " + std::to_string(sorok) +
-                             " sor után véget ér, pedig még adatnak kellene következnie.");
+  throw TFajlHiba(fajl_, TUzenet(kFajlCsonkaUzenet, {std::to_string(sorok)}));
 }
 
 int32_t TSorOlvaso::Egesz() {
@@ -69,7 +68,7 @@ int32_t TSorOlvaso::Egesz() {
   const bool ervenyes =
       !szamjegyek.empty() && !(szam.front() == '+' && szamjegyek.front() == '-');
   if (hiba != std::errc() || vege != szamjegyek.data() + szamjegyek.size() || !ervenyes) {
-    Hiba("érvénytelen szám: „" + KodlaprolAlakit(szam) + "”.", szamSor);
+    Hiba(TUzenet(kErvenytelenSzamUzenet, {KodlaprolAlakit(szam)}), szamSor);
   }
 
   while (poz_ < tartalom_.size() && !SorVege(tartalom_[poz_])) ++poz_;
@@ -90,7 +89,7 @@ std::string TSorOlvaso::NyersSor() {
 std::string TSorOlvaso::IdSor() {
   std::string sor = NyersSor();
   const std::string tul = TulnagySzam(sor);
-  if (!tul.empty()) Hiba("a(z) " + tul + " faj-azonosító túl nagy", utolsoSor_);
+  if (!tul.empty()) Hiba(TUzenet(kTulnagyAzonositoUzenet, {tul}), utolsoSor_);
   return sor;
 }
 

@@ -50,7 +50,7 @@ class TSorOlvaso {
   // The line the last value read stood on.
   int32_t UtolsoSor() const { return utolsoSor_; }
   const std::filesystem::path& Fajl() const { return fajl_; }
-  [[noreturn]] void Hiba(const std::string& leiras, int32_t sor) const;
+  [[noreturn]] void Hiba(TUzenet leiras, int32_t sor) const;
 
  private:
   bool SorVegenAll() const;

@@ -26,6 +26,7 @@
 #include "localisation/nyelv_fajlok.h"
 #include "localisation/nyelvi_kulcsok.h"
 #include "localisation/program_helyek.h"
+#include "localisation/program_uzenetek.h"
 #include "monitors/form_grafikon.h"
 #include "monitors/form_kijelzes.h"
 #include "monitors/form_korfa.h"
@@ -54,10 +55,6 @@ namespace {
 constexpr int kKepStart = 6;
 constexpr int kKepStop = 7;
 
-const QString kOkoCfgSzuro = QStringLiteral("Öko konfig. (*.okocfg)");
-const QString kOkoPillSzuro = QStringLiteral("Öko konfig. + állás (*.okopill)");
-const QString kMegnyitasCim = QStringLiteral("Ökoszisztéma konfiguráció megnyitása");
-const QString kMentesCim = QStringLiteral("Ökoszisztéma konfiguráció mentése");
 
 // Menu contents; "|" is a separator.
 struct TMenuLeiras {
@@ -167,6 +164,7 @@ void TForm_Fo::AblakokBeallitasa(const TAblakok& ablakok) {
       TModElemek{(*akciok_)["Act_IndependentMode"], (*akciok_)["Act_ServerMode"], (*akciok_)["Act_ClientMode"],
                  memServer_, ablakok_.Jelentkezesek, ablakok_.ClientMode, this},
       kornyezet_.Modalis(), beallitasok_);
+  modValto_->SetNyelviTabla(&kornyezet_.Nyelv().Tabla());
   akciok_->Muvelet("Act_IndependentMode", [this] { modValto_->FuggetlenMod(); });
   akciok_->Muvelet("Act_ServerMode", [this] { modValto_->SzerverMod(); });
   akciok_->Muvelet("Act_ClientMode", [this] { modValto_->KliensMod(); });
@@ -232,7 +230,11 @@ void TForm_Fo::MenukEpites() {
 
 void TForm_Fo::EszkoztarakEpites() {
   // The toolbar button of a new ecosystem carries its own short caption.
-  (*akciok_)["Act_UjOkoszisztema"]->setIconText(QStringLiteral("Új ökosz."));
+  const auto ujOkoFelirat = [this] {
+    (*akciok_)["Act_UjOkoszisztema"]->setIconText(kornyezet_.Szoveg(kUjOkoszGombSzoveg));
+  };
+  ujOkoFelirat();
+  kornyezet_.NyelvFeliratkozas(TNyelviSor::FoAblak, this, [ujOkoFelirat](const TNyelviTabla&) { ujOkoFelirat(); });
   for (const TMenuLeiras& t : EszkoztarLeirasok()) {
     if (t.Nev == "ToolB_Ablakok") addToolBarBreak();
     QToolBar* tb = addToolBar(Qs(t.Nev));
@@ -261,7 +263,7 @@ void TForm_Fo::NyelvMenuEpites() {
     a->setCheckable(true);
     nyelvCsoport_->addAction(a);
     connect(a, &QAction::triggered, this, [this, fajl] {
-      Vedett(kornyezet_.Modalis(), this, [this, &fajl] { kornyezet_.Nyelv().NyelvBetoltese(fajl); });
+      Vedett(kornyezet_, this, [this, &fajl] { kornyezet_.Nyelv().NyelvBetoltese(fajl); });
       NyelvMenuJeloles();
     });
   }
@@ -350,21 +352,21 @@ void TForm_Fo::closeEvent(QCloseEvent* esemeny) {
 
 void TForm_Fo::Kot(std::string_view akcio, void (TForm_Fo::*muvelet)()) {
   akciok_->Muvelet(akcio, [this, muvelet] {
-    Vedett(kornyezet_.Modalis(), this, [this, muvelet] { (this->*muvelet)(); });
+    Vedett(kornyezet_, this, [this, muvelet] { (this->*muvelet)(); });
   });
 }
 
 void TForm_Fo::MuveletekKotese() {
   Kot("Act_UjOkoszisztema", &TForm_Fo::UjOkoszisztema);
   akciok_->Muvelet("Act_UjOkoszisztemaBeallitas", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] { UjOkoszisztemaBeallitas(); });
+    Vedett(kornyezet_, this, [this] { UjOkoszisztemaBeallitas(); });
   });
   akciok_->Muvelet("Act_UjAllatFaj", [this] {
-    Vedett(kornyezet_.Modalis(), this,
+    Vedett(kornyezet_, this,
            [this] { UjAllatFajFelvetele(kornyezet_, *ablakok_.UjAllat, allatFormLista_, this); });
   });
   akciok_->Muvelet("Act_UjNovenyFaj", [this] {
-    Vedett(kornyezet_.Modalis(), this,
+    Vedett(kornyezet_, this,
            [this] { UjNovenyFajFelvetele(kornyezet_, *ablakok_.UjNoveny, novenyFormLista_, this); });
   });
   Kot("Act_Alkalmaz", &TForm_Fo::Alkalmaz);
@@ -387,7 +389,7 @@ void TForm_Fo::MuveletekKotese() {
 
   auto egyszeru = [this](std::string_view nev, void (TOkoszisztema::*muvelet)()) {
     akciok_->Muvelet(nev, [this, muvelet] {
-      Vedett(kornyezet_.Modalis(), this, [this, muvelet] { (kornyezet_.Okoszisztema().*muvelet)(); });
+      Vedett(kornyezet_, this, [this, muvelet] { (kornyezet_.Okoszisztema().*muvelet)(); });
     });
   };
   egyszeru("Act_AllatFajUrit", &TOkoszisztema::AllatFajUrit);
@@ -411,19 +413,19 @@ void TForm_Fo::MuveletekKotese() {
   akciok_->Muvelet("Act_OsszesGrafikonAblakotBezar", [this] { grafikonFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_OsszesKorfaAblakotBezar", [this] { korfaFormLista_.MindetBezar(); });
   akciok_->Muvelet("Act_UjGrafikonAblak", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] { GrafikonExportKotes(grafikonFormLista_.UjAblak()); });
+    Vedett(kornyezet_, this, [this] { GrafikonExportKotes(grafikonFormLista_.UjAblak()); });
   });
   akciok_->Muvelet("Act_UjKorfaAblak", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] { KorfaExportKotes(korfaFormLista_.UjAblak()); });
+    Vedett(kornyezet_, this, [this] { KorfaExportKotes(korfaFormLista_.UjAblak()); });
   });
   // An editor on the last species of the kind; nothing without one.
   akciok_->Muvelet("Act_UjAllatfajAblak", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] {
+    Vedett(kornyezet_, this, [this] {
       if (const int32_t n = kornyezet_.Okoszisztema().AllatFajokSzama(); n > 0) allatFormLista_.UjAblak(n - 1);
     });
   });
   akciok_->Muvelet("Act_UjNovenyfajAblak", [this] {
-    Vedett(kornyezet_.Modalis(), this, [this] {
+    Vedett(kornyezet_, this, [this] {
       if (const int32_t n = kornyezet_.Okoszisztema().NovenyFajokSzama(); n > 0) novenyFormLista_.UjAblak(n - 1);
     });
   });
@@ -540,13 +542,13 @@ void TForm_Fo::FajlMegnyitasa(const std::filesystem::path& fajl) {
   } else if (PontosKiterjesztes(fajl, kOkoCfgKiterjesztes)) {
     OkoCfgMegnyitasa(fajl);
   } else {
-    throw TFajlHiba(fajl, "csak .okocfg és .okopill fájl nyitható meg");
+    throw TFajlHiba(fajl, TUzenet(kNemNyithatoFajtaUzenet, {}));
   }
 }
 
 void TForm_Fo::OkoCfgMegnyitasa(const std::filesystem::path& fajl) {
   if (!PontosKiterjesztes(fajl, kOkoCfgKiterjesztes)) {
-    throw TFajlHiba(fajl, "a konfiguráció kiterjesztése .okocfg kell legyen");
+    throw TFajlHiba(fajl, TUzenet(kOkoCfgKiterjesztesUzenet, {}));
   }
   std::unique_ptr<TOkoszisztema> uj =
       OkoCfgBetoltese(fajl, kornyezet_.Veletlen(), kornyezet_.Tabla());
@@ -558,7 +560,7 @@ void TForm_Fo::OkoCfgMegnyitasa(const std::filesystem::path& fajl) {
 
 void TForm_Fo::OkoPillMegnyitasa(const std::filesystem::path& fajl) {
   if (!PontosKiterjesztes(fajl, kOkoPillKiterjesztes)) {
-    throw TFajlHiba(fajl, "a pillanatkép kiterjesztése .okopill kell legyen");
+    throw TFajlHiba(fajl, TUzenet(kOkoPillKiterjesztesUzenet, {}));
   }
   // The load builds the world: its build begins with the generator as it is now.
   const uint32_t mag = kornyezet_.Veletlen().Mag();
@@ -573,28 +575,32 @@ void TForm_Fo::OkoPillMegnyitasa(const std::filesystem::path& fajl) {
 }
 
 void TForm_Fo::OkoCfgMegnyitas() {
-  const QString fajl = kornyezet_.Modalis().FajlMegnyitas(this, kMegnyitasCim, Konyvtar("okocfg"), kOkoCfgSzuro);
+  const QString fajl = kornyezet_.Modalis().FajlMegnyitas(this, kornyezet_.Szoveg(kOkoMegnyitasSzoveg), Konyvtar("okocfg"),
+                                                          kornyezet_.Szoveg(kOkoCfgSzuro));
   if (fajl.isEmpty()) return;
   OkoCfgMegnyitasa(Utvonal(fajl));
 }
 
 void TForm_Fo::OkoPillMegnyitas() {
   const QString fajl =
-      kornyezet_.Modalis().FajlMegnyitas(this, kMegnyitasCim, Konyvtar("okopill"), kOkoPillSzuro);
+      kornyezet_.Modalis().FajlMegnyitas(this, kornyezet_.Szoveg(kOkoMegnyitasSzoveg), Konyvtar("okopill"),
+                                         kornyezet_.Szoveg(kOkoPillSzuro));
   if (fajl.isEmpty()) return;
   OkoPillMegnyitasa(Utvonal(fajl));
 }
 
 void TForm_Fo::OkoCfgMentes() {
   const auto fajl =
-      MentesiNev(kornyezet_.Modalis(), this, kMentesCim, Konyvtar("okocfg"), kOkoCfgSzuro, kOkoCfgKiterjesztes);
+      MentesiNev(kornyezet_.Modalis(), this, kornyezet_.Szoveg(kOkoMentesSzoveg), Konyvtar("okocfg"),
+                 kornyezet_.Szoveg(kOkoCfgSzuro), kOkoCfgKiterjesztes, &kornyezet_.Nyelv().Tabla());
   if (fajl.empty()) return;
   OkoCfgMentese(kornyezet_.Okoszisztema(), fajl);
 }
 
 void TForm_Fo::OkoPillMentes() {
   const auto fajl =
-      MentesiNev(kornyezet_.Modalis(), this, kMentesCim, Konyvtar("okopill"), kOkoPillSzuro, kOkoPillKiterjesztes);
+      MentesiNev(kornyezet_.Modalis(), this, kornyezet_.Szoveg(kOkoMentesSzoveg), Konyvtar("okopill"),
+                 kornyezet_.Szoveg(kOkoPillSzuro), kOkoPillKiterjesztes, &kornyezet_.Nyelv().Tabla());
   if (fajl.empty()) return;
   OkoPillMentese(kornyezet_.Okoszisztema(), fajl);
 }

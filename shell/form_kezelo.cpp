@@ -170,7 +170,7 @@ void TForm_Kezelo::Tikk() {
     lepteto_.Tikk(kornyezet_.Okoszisztema());
   } catch (...) {
     Megallitas();
-    HibaMegjelenitese(kornyezet_.Modalis(), this, std::current_exception());
+    HibaMegjelenitese(kornyezet_, this, std::current_exception());
   }
 }
 

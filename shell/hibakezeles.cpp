@@ -2,29 +2,31 @@
 
 #include <cstdio>
 
+#include "app/alkalmazas_kornyezet.h"
+#include "localisation/program_uzenetek.h"
 #include "widgets/modalis_felulet.h"
 
 namespace zelvaris {
 
-void HibaMegjelenitese(TModalisFelulet& modalis, QWidget* szulo, std::exception_ptr hiba) {
-  QString szoveg;
+void HibaMegjelenitese(TAlkalmazasKornyezet& kornyezet, QWidget* szulo, std::exception_ptr hiba) {
+  const TNyelviTabla& tabla = kornyezet.Nyelv().Tabla();
+  std::string szoveg;
   try {
     std::rethrow_exception(hiba);
-  } catch (const std::bad_alloc&) {
-    szoveg = QStringLiteral("Nincs elég memória a művelethez.");
   } catch (const std::exception& e) {
-    szoveg = QString::fromUtf8(e.what());
+    szoveg = HibaSzovege(e, tabla);
   } catch (...) {
-    szoveg = QStringLiteral("Ismeretlen hiba történt.");
+    szoveg = tabla.Szoveg(kIsmeretlenHibaUzenet);
   }
-  modalis.Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, QStringLiteral("Zelvaris"), szoveg);
+  kornyezet.Modalis().Uzenet(szulo, TModalisFelulet::TUzenetFajta::Hiba, QStringLiteral("Zelvaris"),
+                             QString::fromStdString(szoveg));
 }
 
-void Vedett(TModalisFelulet& modalis, QWidget* szulo, const std::function<void()>& munka) {
+void Vedett(TAlkalmazasKornyezet& kornyezet, QWidget* szulo, const std::function<void()>& munka) {
   try {
     munka();
   } catch (...) {
-    HibaMegjelenitese(modalis, szulo, std::current_exception());
+    HibaMegjelenitese(kornyezet, szulo, std::current_exception());
   }
 }
 

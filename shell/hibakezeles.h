@@ -9,13 +9,13 @@
 
 namespace zelvaris {
 
-class TModalisFelulet;
+class TAlkalmazasKornyezet;
 
-// Shows the error of the exception being handled (call inside a catch block).
-void HibaMegjelenitese(TModalisFelulet& modalis, QWidget* szulo, std::exception_ptr hiba);
+// Shows the error in a message box, in the loaded language.
+void HibaMegjelenitese(TAlkalmazasKornyezet& kornyezet, QWidget* szulo, std::exception_ptr hiba);
 
 // Runs `munka`; an exception it raises is shown and goes no further.
-void Vedett(TModalisFelulet& modalis, QWidget* szulo, const std::function<void()>& munka);
+void Vedett(TAlkalmazasKornyezet& kornyezet, QWidget* szulo, const std::function<void()>& munka);
 
 // The application object: Qt's event dispatch catches every error in one
 // place and hands it to the handler set here.

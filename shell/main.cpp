@@ -30,14 +30,14 @@ int main(int argc, char** argv) {
   zelvaris::TProgram program(zelvaris::Utvonal(QCoreApplication::applicationDirPath()));
   zelvaris::TForm_Fo& fo = program.Fo();
   app.SetHibakezelo([&program, &fo](std::exception_ptr hiba) {
-    zelvaris::HibaMegjelenitese(program.Kornyezet().Modalis(), &fo, hiba);
+    zelvaris::HibaMegjelenitese(program.Kornyezet(), &fo, hiba);
   });
   QObject::connect(&fo, &zelvaris::TForm_Fo::Bezarva, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   fo.showMaximized();
 
   if (argumentumok.Mag) fo.MagBeallitasa(*argumentumok.Mag);
   if (!fajl.isEmpty()) {
-    zelvaris::Vedett(program.Kornyezet().Modalis(), &fo,
+    zelvaris::Vedett(program.Kornyezet(), &fo,
                      [&] { fo.FajlMegnyitasa(zelvaris::Utvonal(fajl)); });
   }
   const int eredmeny = app.exec();

@@ -90,14 +90,15 @@ TCsoportok Csoportok(Kocka& k, int32_t felso) {
 }
 
 // Worlds small enough that every search stays inside the world, plus a share
-// of tiny worlds whose searches run into ring L - 1.
-Vilag VeletlenVilag(Kocka& k) {
+// of tiny worlds whose searches run into ring L - 1. With sokFaj, more
+// species than the grid's occupancy word has bits for.
+Vilag VeletlenVilag(Kocka& k, bool sokFaj) {
   Vilag v;
   const int32_t meret = k.Be(0, 99);
   v.L = meret < 15 ? k.Be(3, 7) : meret < 90 ? k.Be(12, 28) : k.Be(29, 40);
   const int32_t cellak = v.L * v.L;
-  const int32_t nn = k.Be(1, 3);
-  const int32_t na = k.Be(1, 4);
+  const int32_t nn = sokFaj ? k.Be(9, 11) : k.Be(1, 3);
+  const int32_t na = sokFaj ? k.Be(17, 19) : k.Be(1, 4);
   for (int32_t i = 0; i < nn; ++i) {
     NovenyParam p{};
     p.Tomeg = k.Szelso(k.Esely(5) ? 0 : k.Be(1, 40));
@@ -446,9 +447,9 @@ enum class Indulas { Betoltve, Benepesitve, Gocokkal };
 
 // Runs one random world for the given number of steps; returns the first
 // disagreement with its place, or empty.
-std::string Futtatas(uint32_t mag, Indulas indulas, int32_t lepesek, ref::Statisztika& stat) {
+std::string Futtatas(uint32_t mag, Indulas indulas, int32_t lepesek, bool sokFaj, ref::Statisztika& stat) {
   Kocka k(mag * 2654435761u + static_cast<uint32_t>(indulas));
-  const Vilag v = VeletlenVilag(k);
+  const Vilag v = VeletlenVilag(k, sokFaj);
   Par par(mag, v);
   par.Alkalmaz(indulas == Indulas::Benepesitve);
   if (indulas == Indulas::Betoltve) par.Betoltes(k, v);
@@ -514,11 +515,11 @@ int32_t MagokSzama(int32_t alap) {
   return alap;
 }
 
-ref::Statisztika Sorozat(Indulas indulas, int32_t alap, int32_t lepesek) {
+ref::Statisztika Sorozat(Indulas indulas, int32_t alap, int32_t lepesek, bool sokFaj = false) {
   ref::Statisztika stat;
   const int32_t n = MagokSzama(alap);
   for (int32_t mag = 1; mag <= n; ++mag) {
-    const std::string h = Futtatas(static_cast<uint32_t>(mag), indulas, lepesek, stat);
+    const std::string h = Futtatas(static_cast<uint32_t>(mag), indulas, lepesek, sokFaj, stat);
     if (!h.empty()) {
       ADD_FAILURE() << h;
       break;
@@ -593,6 +594,13 @@ TEST(Kulonbseg, LoadedWorldsStepAlike) {
 TEST(Kulonbseg, PopulatedWorldsStepAlike) { Sorozat(Indulas::Benepesitve, 80, 40); }
 
 TEST(Kulonbseg, SeedPointWorldsStepAlike) { Sorozat(Indulas::Gocokkal, 60, 40); }
+
+TEST(Kulonbseg, WorldsWithManySpeciesStepAlike) {
+  const ref::Statisztika s = Sorozat(Indulas::Betoltve, 12, 30, true);
+  EXPECT_GT(s.MegevettAllat, 0);
+  EXPECT_GT(s.Harapas, 0);
+  EXPECT_GT(s.GatoltNoveny, 0);
+}
 
 }  // namespace
 }  // namespace zelvaris

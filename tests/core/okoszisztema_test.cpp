@@ -146,7 +146,7 @@ TEST(Alkalmaz, StartCountAboveTheAdmissibleCellsStopsOrderly) {
 TEST(Alkalmaz, RefusesAGridThatDoesNotFitAndKeepsTheWorld) {
   TVilag v(300);
   v.oko.UjNovenyFaj("fű");
-  v.oko.ElerhetoMemoriaBeallitasa(100000);
+  v.oko.ElerhetoMemoriaBeallitasa(150000);
   try {
     v.oko.Alkalmaz();
     FAIL() << "no error";
