@@ -150,7 +150,8 @@ int main(int argc, char** argv) {
   // The chart and the pyramid record from the first step on.
   futtat("Act_UjGrafikonAblak");
   zelvaris::TForm_Grafikon& grafikon = fo.GrafikonFormLista().Ablak(0);
-  grafikon.resize(860, 330);
+  // Tall enough for every species in the panel.
+  grafikon.resize(860, 460);
   grafikon.Grafikon().SetIllesztes(true);
   // The plants' masses and the mice dwarf the rabbits and the foxes: the
   // picture shows those two, as a user would after unticking the others.
@@ -179,9 +180,8 @@ int main(int argc, char** argv) {
   futtat("Act_UjNovenyfajAblak");
   futtat("Act_PermetetElorehoz");
   futtat("Act_KijelzotElorehoz");
-  // Wide enough for every field and every page tab.
-  fo.AllatFormLista().Szerkeszto(0).resize(300, 780);
-  fo.NovenyFormLista().Szerkeszto(0).resize(300, 430);
+  // The species editors size themselves to their texts; these two are wide
+  // enough for every field and every page tab.
   ablakok.Permetek->resize(360, 260);
   ablakok.Kijelzes->resize(400, 300);
 
