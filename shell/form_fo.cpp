@@ -142,7 +142,7 @@ TForm_Fo::TForm_Fo(TAlkalmazasKornyezet& kornyezet, QWidget* szulo)
     kornyezet_.Nyelv().NyelvBetoltese(ElsoInditasNyelve(nyelvFajlok_, magyar));
   }
   // A settings file that cannot be read leaves the defaults: the program starts.
-  Vedett(kornyezet_.Modalis(), this, [this] { beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv()); });
+  Vedett(kornyezet_, this, [this] { beallitasok_.BeallitasokOlvasasa(kornyezet_.Nyelv()); });
   NyelvMenuJeloles();
   connect(akciok_.get(), &TAkciok::Lefutott, &kornyezet_, &TAlkalmazasKornyezet::AllapotKozzetetele);
 }
@@ -337,7 +337,7 @@ void TForm_Fo::closeEvent(QCloseEvent* esemeny) {
     // The program ends whatever fails on the way out; a hidden window must
     // not leave the process running unseen.
     const auto vege = qScopeGuard([this] { emit Bezarva(); });
-    Vedett(kornyezet_.Modalis(), this, [this] {
+    Vedett(kornyezet_, this, [this] {
       if (modValto_) modValto_->Leallitas();
       if (auto hiba = beallitasok_.BeallitasokIrasa(kornyezet_.Nyelv())) {
         kornyezet_.Modalis().Uzenet(this, TModalisFelulet::TUzenetFajta::Informacio,

@@ -5,7 +5,7 @@
 // with QT_QPA_PLATFORM=offscreen; scripts/guide-images.sh does.
 //
 // The program runs in a temporary program directory holding copies of the
-// languages and the meadow, so the user's settings are never touched.
+// languages and the two examples, so the user's settings are never touched.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +32,7 @@
 #include "monitors/form_tkp.h"
 #include "monitors/terkep_vaszon.h"
 #include "widgets/adat_csoport.h"
+#include "widgets/grafikon_panel.h"
 #include "shell/form_kezelo.h"
 #include "shell/hibakezeles.h"
 #include "shell/program.h"
@@ -43,6 +44,11 @@ namespace {
 
 constexpr uint32_t kMag = 7;
 constexpr int kAlapLepesek = 1000;
+// The pesticide run as the guide tells it: the foxes' persistent dose has
+// long passed the rabbits' by step 400.
+constexpr uint32_t kPermetMag = 1;
+constexpr int kPermetElott = 99;
+constexpr int kPermetUtan = 301;
 
 // Lets the windows lay themselves out and paint what they owe.
 void Pihen(int ms) {
@@ -54,7 +60,8 @@ void Pihen(int ms) {
 void Elokeszites(const fs::path& forras, const fs::path& cel) {
   fs::create_directories(cel / "okocfg");
   fs::copy(forras / "languages", cel / "languages", fs::copy_options::recursive);
-  fs::copy_file(forras / "okocfg" / "meadow.okocfg", cel / "okocfg" / "meadow.okocfg");
+  for (const char* pelda : {"meadow.okocfg", "pesticide.okocfg"})
+    fs::copy_file(forras / "okocfg" / pelda, cel / "okocfg" / pelda);
   std::ofstream(cel / "defaultcfg.LIni") << "[LANGUAGE]\ndefaultlanguage=English.lng\n";
 }
 
@@ -143,7 +150,8 @@ int main(int argc, char** argv) {
   // The chart and the pyramid record from the first step on.
   futtat("Act_UjGrafikonAblak");
   zelvaris::TForm_Grafikon& grafikon = fo.GrafikonFormLista().Ablak(0);
-  grafikon.resize(860, 330);
+  // Tall enough for every species in the panel.
+  grafikon.resize(860, 460);
   grafikon.Grafikon().SetIllesztes(true);
   // The plants' masses and the mice dwarf the rabbits and the foxes: the
   // picture shows those two, as a user would after unticking the others.
@@ -172,9 +180,8 @@ int main(int argc, char** argv) {
   futtat("Act_UjNovenyfajAblak");
   futtat("Act_PermetetElorehoz");
   futtat("Act_KijelzotElorehoz");
-  // Wide enough for every field and every page tab.
-  fo.AllatFormLista().Szerkeszto(0).resize(300, 780);
-  fo.NovenyFormLista().Szerkeszto(0).resize(300, 430);
+  // The species editors size themselves to their texts; these two are wide
+  // enough for every field and every page tab.
   ablakok.Permetek->resize(360, 260);
   ablakok.Kijelzes->resize(400, 300);
 
@@ -189,6 +196,25 @@ int main(int argc, char** argv) {
   rendben = Mentes(fo.NovenyFormLista().Szerkeszto(0), ki, "plant-editor") && rendben;
   rendben = Mentes(*(ablakok.Permetek), ki, "sprays") && rendben;
   rendben = Mentes(*(ablakok.Kijelzes), ki, "display") && rendben;
+
+  // A new world closes the meadow's charts: this one is the only chart left.
+  fo.MagBeallitasa(kPermetMag);
+  try {
+    fo.FajlMegnyitasa(programKonyvtar / "okocfg" / "pesticide.okocfg");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zelvaris-guide-images: %s\n", e.what());
+    return 1;
+  }
+  futtat("Act_Alkalmaz");
+  futtat("Act_UjGrafikonAblak");
+  zelvaris::TForm_Grafikon& dozisok = fo.GrafikonFormLista().Ablak(fo.GrafikonFormLista().Darab() - 1);
+  // Tall enough for both series of both species in the panel.
+  dozisok.resize(860, 430);
+  dozisok.Grafikon().Panel()->CmB_Nezet->setCurrentIndex(1);
+  for (int i = 0; i < kPermetElott; ++i) ablakok.Kezelo->Tikk();
+  futtat("Act_PerPermetezes");
+  for (int i = 0; i < kPermetUtan; ++i) ablakok.Kezelo->Tikk();
+  rendben = Mentes(dozisok, ki, "doses-chart") && rendben;
   app.SetHibakezelo(nullptr);
   return rendben ? 0 : 1;
 }
