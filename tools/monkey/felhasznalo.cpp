@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -13,6 +14,16 @@
 namespace zelvaris {
 
 namespace {
+
+// A printable character as the keyboard delivers it: Qt's key code for
+// ASCII is the upper-case code, other letters come as text alone.
+void Karakter(QWidget& w, QChar c) {
+  const int kod = c.unicode() >= 0x20 && c.unicode() < 0x7f ? c.toUpper().unicode() : int(Qt::Key_unknown);
+  QKeyEvent le(QEvent::KeyPress, kod, Qt::NoModifier, QString(c));
+  QApplication::sendEvent(&w, &le);
+  QKeyEvent fel(QEvent::KeyRelease, kod, Qt::NoModifier, QString(c));
+  QApplication::sendEvent(&w, &fel);
+}
 
 // One key per character; line breaks and tabs as the keys that type them.
 void Billentyuk(QWidget& w, const QString& szoveg) {
@@ -25,7 +36,7 @@ void Billentyuk(QWidget& w, const QString& szoveg) {
     else if (c == QLatin1Char('\t'))
       QTest::keyClick(cel.data(), Qt::Key_Tab);
     else
-      QTest::keyClick(cel.data(), c.toLatin1() != 0 ? c.toLatin1() : 'x');
+      Karakter(*cel, c);
   }
 }
 

@@ -129,6 +129,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zelvaris-monkey: cannot write %s\n", b.Naplo->string().c_str());
     return 2;
   }
+  // Qt's own remarks (the offscreen platform's many) go to the log only.
+  static TNaplo* qtNaplo = &naplo;
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& s) {
+    qtNaplo->Sor("# qt: " + s.toStdString());
+  });
   QTemporaryDir ideiglenes;
   const fs::path konyvtar = ideiglenes.path().toStdString();
   if (!ideiglenes.isValid() || !AdatMasolas(QCoreApplication::applicationDirPath().toStdString(), konyvtar)) {

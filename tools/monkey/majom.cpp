@@ -14,8 +14,11 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "shell/form_fo.h"
 #include "shell/form_kezelo.h"
@@ -69,7 +72,16 @@ QString Leiras(const QWidget* w) {
                                             QString::fromLatin1(w->window()->metaObject()->className()));
 }
 
+bool EszkoztaronVan(const QWidget* w) {
+  for (const QWidget* p = w; p != nullptr; p = p->parentWidget())
+    if (qobject_cast<const QToolBar*>(p) != nullptr) return true;
+  return false;
+}
+
 bool Kezelheto(QWidget* w) {
+  // Toolbar buttons are the actions, which the monkey triggers as such;
+  // which of them a toolbar shows depends on its layout's timing.
+  if (EszkoztaronVan(w)) return false;
   if (auto* g = qobject_cast<QToolButton*>(w); g != nullptr && g->menu() != nullptr) return false;
   if (auto* g = qobject_cast<QPushButton*>(w); g != nullptr && g->menu() != nullptr) return false;
   if (auto* e = qobject_cast<QLineEdit*>(w); e != nullptr)
@@ -151,8 +163,7 @@ std::vector<std::string> TMajom::Vegrehajtas(TAkcioFajta fajta, uint32_t mag) {
 
   const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
   std::vector<std::string> hibak = VilagHibak(oko);
-  const QWidgetList ablakok = QApplication::topLevelWidgets();
-  for (std::string& h : AblakHibak(oko, std::vector<QWidget*>(ablakok.begin(), ablakok.end())))
+  for (std::string& h : AblakHibak(oko, Ablakok()))
     hibak.push_back(std::move(h));
   return hibak;
 }
@@ -187,9 +198,25 @@ void TMajom::Akcio(TVeletlenBemenet& v) {
   Futtat(nevek[i].c_str());
 }
 
-std::vector<QWidget*> TMajom::LathatoAblakok() const {
-  std::vector<QWidget*> ablakok;
+std::vector<QWidget*> TMajom::Ablakok() {
+  std::erase_if(ismertAblakok_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+  std::vector<QWidget*> ujak;
   for (QWidget* w : QApplication::topLevelWidgets())
+    if (std::find(ismertAblakok_.begin(), ismertAblakok_.end(), w) == ismertAblakok_.end()) ujak.push_back(w);
+  const auto kulcs = [](const QWidget* w) {
+    return std::make_tuple(QString::fromLatin1(w->metaObject()->className()), w->objectName(), w->windowTitle(),
+                           w->x(), w->y(), w->width(), w->height());
+  };
+  std::stable_sort(ujak.begin(), ujak.end(), [&](QWidget* a, QWidget* b) { return kulcs(a) < kulcs(b); });
+  for (QWidget* w : ujak) ismertAblakok_.emplace_back(w);
+  std::vector<QWidget*> ablakok;
+  for (const QPointer<QWidget>& w : ismertAblakok_) ablakok.push_back(w.data());
+  return ablakok;
+}
+
+std::vector<QWidget*> TMajom::LathatoAblakok() {
+  std::vector<QWidget*> ablakok;
+  for (QWidget* w : Ablakok())
     if (w->isVisible() && qobject_cast<QMenu*>(w) == nullptr && !w->windowFlags().testFlag(Qt::Popup) &&
         !w->windowFlags().testFlag(Qt::ToolTip))
       ablakok.push_back(w);

@@ -6,6 +6,7 @@
 // windows' species lists are checked.
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -60,13 +61,17 @@ class TMajom {
   void Kicsinyites(TVeletlenBemenet& v);
   void Futtat(const char* akcio);
   void EgerAblakon(QWidget& ablak, QPoint hely, TVeletlenBemenet& v);
-  std::vector<QWidget*> LathatoAblakok() const;
+  // Every top-level window in the order the monkey first saw it: Qt lists
+  // them in no fixed order, and a replay must choose the same one.
+  std::vector<QWidget*> Ablakok();
+  std::vector<QWidget*> LathatoAblakok();
   bool NagyVilag() const;
 
   TProgram& program_;
   TMajomModalis& modalis_;
   QString mappa_;
   std::function<void(const QString&)> naplo_;
+  std::vector<QPointer<QWidget>> ismertAblakok_;
 };
 
 }  // namespace zelvaris

@@ -117,6 +117,7 @@ void TMajomModalis::GocKitoltes(QDialog& dialogus) {
     if (!v_->Esely(0.5)) continue;
     const int64_t k = v_->Egesz(0, 9);
     const int64_t ertek = k < 7 ? v_->Egesz(-2, 60) : v_->Szam();
+    naplo_(QStringLiteral("# type %1 into %2").arg(ertek).arg(m->objectName()));
     SpinGepeles(*m, QString::number(ertek), *v_);
   }
 }
@@ -137,9 +138,15 @@ int TMajomModalis::Dialogus(QDialog& dialogus) {
           naplo_(QStringLiteral("# dialog answered OK"));
           return QDialog::Accepted;
         }
-        if (v_->Esely(0.9)) SpinGepeles(*m, QString::number(v_->Oldalhossz()), *v_);
+        if (v_->Esely(0.9)) {
+          const int64_t l = v_->Oldalhossz();
+          naplo_(QStringLiteral("# type %1 into %2").arg(l).arg(nev));
+          SpinGepeles(*m, QString::number(l), *v_);
+        }
       } else if (v_->Esely(0.5)) {
-        SpinGepeles(*m, v_->Esely(0.7) ? QString::number(v_->Szam()) : v_->Szoveg(), *v_);
+        const QString s = v_->Esely(0.7) ? QString::number(v_->Szam()) : v_->Szoveg();
+        naplo_(QStringLiteral("# type \"%1\" into %2").arg(QString(s).replace(QLatin1Char('\n'), QStringLiteral("\\n")), nev));
+        SpinGepeles(*m, s, *v_);
       }
     }
     for (QLineEdit* e : dialogus.findChildren<QLineEdit*>()) {
