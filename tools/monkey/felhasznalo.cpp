@@ -25,7 +25,8 @@ void Karakter(QWidget& w, QChar c) {
   QApplication::sendEvent(&w, &fel);
 }
 
-// One key per character; line breaks and tabs as the keys that type them.
+}  // namespace
+
 void Billentyuk(QWidget& w, const QString& szoveg) {
   QPointer<QWidget> cel(&w);
   for (const QChar c : szoveg) {
@@ -39,6 +40,8 @@ void Billentyuk(QWidget& w, const QString& szoveg) {
       Karakter(*cel, c);
   }
 }
+
+namespace {
 
 void Befejezes(QWidget& w, TVeletlenBemenet& v) {
   const int64_t k = v.Egesz(0, 9);

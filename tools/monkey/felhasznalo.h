@@ -15,6 +15,8 @@ namespace zelvaris {
 
 class TVeletlenBemenet;
 
+// One key per character; line breaks and tabs as the keys that type them.
+void Billentyuk(QWidget& w, const QString& szoveg);
 // Types `szoveg` into a number field (line breaks as Enter), perhaps over a
 // selection, and perhaps leaves the field afterwards.
 void SpinGepeles(QAbstractSpinBox& mezo, const QString& szoveg, TVeletlenBemenet& v);

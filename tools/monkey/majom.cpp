@@ -355,7 +355,7 @@ void TMajom::Rontas(TVeletlenBemenet& v) {
         b[static_cast<int>(v.Egesz(0, b.size() - 1))] = static_cast<char>(v.Egesz(0, 255));
       break;
     case 2: sorok.insert(sor(), v.Szoveg().toUtf8()); b = sorok.join('\n'); break;
-    case 3: sorok[sor()] = QByteArray::number(static_cast<qlonglong>(v.Szam())); b = sorok.join('\n'); break;
+    case 3: sorok[sor()] = QByteArray::number(static_cast<qlonglong>(v.FajlSzam())); b = sorok.join('\n'); break;
     case 4: sorok[sor()] = v.Szoveg().toUtf8(); b = sorok.join('\n'); break;
     default: b.clear(); break;
   }

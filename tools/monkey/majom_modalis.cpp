@@ -133,7 +133,7 @@ int TMajomModalis::Dialogus(QDialog& dialogus) {
       if (nev == QStringLiteral("SpE_L") || nev == QStringLiteral("SpE_UjL")) {
         if (kovetkezoOldal_) {
           m->selectAll();
-          SpinGepeles(*m, QString::number(*kovetkezoOldal_), *v_);
+          Billentyuk(*m, QString::number(*kovetkezoOldal_));
           kovetkezoOldal_.reset();
           naplo_(QStringLiteral("# dialog answered OK"));
           return QDialog::Accepted;
@@ -141,7 +141,9 @@ int TMajomModalis::Dialogus(QDialog& dialogus) {
         if (v_->Esely(0.9)) {
           const int64_t l = v_->Oldalhossz();
           naplo_(QStringLiteral("# type %1 into %2").arg(l).arg(nev));
-          SpinGepeles(*m, QString::number(l), *v_);
+          // Typed over the whole field: the side is the one chosen.
+          m->selectAll();
+          Billentyuk(*m, QString::number(l));
         }
       } else if (v_->Esely(0.5)) {
         const QString s = v_->Esely(0.7) ? QString::number(v_->Szam()) : v_->Szoveg();

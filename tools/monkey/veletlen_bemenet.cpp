@@ -46,9 +46,19 @@ QString TVeletlenBemenet::Szoveg() {
   return s;
 }
 
+int64_t TVeletlenBemenet::FajlSzam() {
+  const int64_t n = Szam();
+  // A world of billions of cells that still fits would take the machine's
+  // memory (see Oldalhossz): such a number is pushed far beyond.
+  return n > 3000 && n < 300'000 ? n * 10'000 : n;
+}
+
 int64_t TVeletlenBemenet::Oldalhossz() {
   static const std::vector<int64_t> tiltott = {0, -1, 49, 2'000'000'001, 4'294'967'296};
-  static const std::vector<int64_t> tul_nagy = {100'000, 1'000'000, 46'341, 2'000'000'000};
+  // Too large for any memory, so refused at once. The largest world that
+  // fits is left out: on a machine shared with others it takes all its free
+  // memory and far longer than an action may.
+  static const std::vector<int64_t> tul_nagy = {200'000, 1'000'000, 2'000'000'000};
   const int64_t k = Egesz(0, 99);
   if (k < 12) return 50;
   if (k < 88) return Egesz(50, 300);

@@ -25,6 +25,9 @@ class TVeletlenBemenet {
   // A number as a user enters one: mostly small, sometimes the extremes of
   // 32 and 64 bits.
   int64_t Szam();
+  // A number written into a file by hand: like Szam, without the sizes of
+  // a huge world that would still fit in memory.
+  int64_t FajlSzam();
   // What a user types into a field: digits, signs, separators, the extreme
   // values, pasted text with line breaks.
   QString Szoveg();
