@@ -61,7 +61,8 @@ const std::set<std::string, std::less<>> kNemFelhasznaloi = {
 int AkcioSuly(const std::string& nev) {
   if (nev == "Act_Alkalmaz" || nev == "Act_Tovabb") return 5;
   if (nev == "Act_StartStop" || nev == "Act_UjAllatFaj" || nev == "Act_UjNovenyFaj") return 4;
-  if (nev == "Act_UjOkoszisztema" || nev == "Act_UjAllatfajAblak" || nev == "Act_UjNovenyfajAblak" ||
+  if (nev == "Act_OkoCfgMegnyitas" || nev == "Act_OkoPillMegnyitas") return 4;
+  if (nev == "Act_UjAllatfajAblak" || nev == "Act_UjNovenyfajAblak" ||
       nev == "Act_UjGrafikonAblak" || nev == "Act_UjKorfaAblak")
     return 2;
   return 1;
@@ -162,6 +163,12 @@ std::vector<std::string> TMajom::Vegrehajtas(TAkcioFajta fajta, uint32_t mag) {
   modalis_.SetVeletlen(nullptr);
 
   const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
+  int64_t allatok = 0, novenyek = 0;
+  for (int32_t a = 0; a < oko.AllatFajokSzama(); ++a) allatok += oko.AllatFaj(a).Egyedek.Darab();
+  for (int32_t p = 0; p < oko.NovenyFajokSzama(); ++p) novenyek += oko.NovenyFaj(p).Egyedek.Darab();
+  naplo_(QStringLiteral("# world L %1%2, time %3, %4 animal species %5 animals, %6 plant species %7 plants")
+             .arg(oko.L()).arg(oko.VanRacs() ? QString() : QStringLiteral(" (not built)")).arg(oko.Ido)
+             .arg(oko.AllatFajokSzama()).arg(allatok).arg(oko.NovenyFajokSzama()).arg(novenyek));
   std::vector<std::string> hibak = VilagHibak(oko);
   for (std::string& h : AblakHibak(oko, Ablakok()))
     hibak.push_back(std::move(h));
@@ -330,9 +337,10 @@ void TMajom::Nyelv(TVeletlenBemenet& v) {
   a->trigger();
 }
 
-// Truncates, overwrites bytes, inserts or replaces a line, or empties a file
-// of the folder: the next open of it meets what a damaged disk or a careless
-// edit leaves behind.
+// Writes a damaged copy of a file of the folder ("hibas-" before its name),
+// truncated, with bytes overwritten, a line inserted or replaced, or empty:
+// an open of it meets what a damaged disk or a careless edit leaves behind,
+// and the shipped files stay whole for the rest of the run.
 void TMajom::Rontas(TVeletlenBemenet& v) {
   QStringList fajlok;
   QDirIterator it(mappa_, QDir::Files, QDirIterator::Subdirectories);
@@ -359,8 +367,13 @@ void TMajom::Rontas(TVeletlenBemenet& v) {
     case 4: sorok[sor()] = v.Szoveg().toUtf8(); b = sorok.join('\n'); break;
     default: b.clear(); break;
   }
-  naplo_(QStringLiteral("# corrupt (%1) %2").arg(k).arg(nev));
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(b);
+  const QFileInfo fi(nev);
+  const QString hova = fi.fileName().startsWith(QStringLiteral("hibas-"))
+                           ? nev
+                           : fi.dir().filePath(QStringLiteral("hibas-") + fi.fileName());
+  naplo_(QStringLiteral("# corrupt (%1) %2 into %3").arg(k).arg(nev, hova));
+  QFile ki(hova);
+  if (ki.open(QIODevice::WriteOnly | QIODevice::Truncate)) ki.write(b);
 }
 
 void TMajom::Bezaras(TVeletlenBemenet& v) {

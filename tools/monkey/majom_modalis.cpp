@@ -107,7 +107,7 @@ void TMajomModalis::GocKitoltes(QDialog& dialogus) {
   auto& goc = static_cast<TForm_Goc&>(dialogus);
   goc.SetNovenyOldal(v_->Esely(0.5));
   if (v_->Esely(0.8)) {
-    const int id = static_cast<int>(v_->Egesz(-1, 6));
+    const int id = static_cast<int>(v_->Esely(0.9) ? v_->Egesz(0, 2) : v_->Egesz(-1, 6));
     if (goc.NovenyOldalAktiv())
       goc.NovenyKivalasztasa(id);
     else
@@ -116,7 +116,7 @@ void TMajomModalis::GocKitoltes(QDialog& dialogus) {
   for (TSpinMezo* m : goc.findChildren<TSpinMezo*>()) {
     if (!v_->Esely(0.5)) continue;
     const int64_t k = v_->Egesz(0, 9);
-    const int64_t ertek = k < 7 ? v_->Egesz(-2, 60) : v_->Szam();
+    const int64_t ertek = k < 7 ? v_->Egesz(-2, 200) : v_->Szam();
     naplo_(QStringLiteral("# type %1 into %2").arg(ertek).arg(m->objectName()));
     SpinGepeles(*m, QString::number(ertek), *v_);
   }
