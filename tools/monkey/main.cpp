@@ -117,7 +117,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> args;
     for (const QString& a : app.arguments().mid(1)) args.push_back(a.toStdString());
     b = MajomParancssor(args);
-    if (b.Visszajatszas) visszajatszas = NaploOlvasas(*b.Visszajatszas);
+    if (b.Visszajatszas) {
+      TNaploTartalom t = NaploOlvasas(*b.Visszajatszas);
+      visszajatszas = std::move(t.Akciok);
+      if (t.Mag) b.Mag = *t.Mag;
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr,
                  "zelvaris-monkey: %s\nusage: zelvaris-monkey [--seed N] [--actions N] [--log FILE] [--replay FILE]\n",
@@ -149,7 +153,8 @@ int main(int argc, char** argv) {
   fo.showMaximized();
   fo.MagBeallitasa(b.Mag);
 
-  naplo.Sor("# zelvaris-monkey --seed " + std::to_string(b.Mag) + " --actions " + std::to_string(b.Akciok));
+  naplo.Sor("# zelvaris-monkey --seed " + std::to_string(b.Mag) + " --actions " +
+            std::to_string(b.Visszajatszas ? static_cast<int64_t>(visszajatszas.size()) : b.Akciok));
   TMajom majom(program, modalis, ideiglenes.path(), naploSor);
   std::mt19937 sorsolo(b.Mag);
   int64_t sertesek = 0;

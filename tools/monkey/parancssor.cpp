@@ -40,12 +40,21 @@ TMajomBeallitasok MajomParancssor(const std::vector<std::string>& a) {
   return b;
 }
 
-std::vector<TNaploAkcio> NaploOlvasas(const std::filesystem::path& fajl) {
+TNaploTartalom NaploOlvasas(const std::filesystem::path& fajl) {
   std::ifstream be(fajl);
   if (!be) throw std::runtime_error("cannot read " + fajl.string());
-  std::vector<TNaploAkcio> akciok;
+  TNaploTartalom t;
+  std::vector<TNaploAkcio>& akciok = t.Akciok;
   std::string sor;
+  const std::string fej = "# zelvaris-monkey --seed ";
   for (int szam = 1; std::getline(be, sor); ++szam) {
+    if (szam == 1 && sor.rfind(fej, 0) == 0) {
+      std::istringstream s(sor.substr(fej.size()));
+      uint64_t mag = 0;
+      if (!(s >> mag) || mag > UINT32_MAX)
+        throw std::runtime_error(fajl.string() + ":1: no seed in the first line");
+      t.Mag = static_cast<uint32_t>(mag);
+    }
     if (sor.empty() || sor[0] == '#') continue;
     std::istringstream s(sor);
     int64_t sorszam = 0;
@@ -57,7 +66,7 @@ std::vector<TNaploAkcio> NaploOlvasas(const std::filesystem::path& fajl) {
       throw std::runtime_error(fajl.string() + ":" + std::to_string(szam) + ": not an action: " + sor);
     akciok.push_back({*f, static_cast<uint32_t>(mag)});
   }
-  return akciok;
+  return t;
 }
 
 }  // namespace zelvaris

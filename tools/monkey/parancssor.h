@@ -2,7 +2,8 @@
 // The monkey's command line and its log.
 //   zelvaris-monkey [--seed N] [--actions N] [--log FILE] [--replay FILE]
 // A log line "<n> <kind> <seed>" is one action; lines starting with '#'
-// say what it did and are skipped on replay.
+// say what it did and are skipped on replay, except the first, which names
+// the seed: "# zelvaris-monkey --seed N ...".
 
 #include <cstdint>
 #include <filesystem>
@@ -30,8 +31,14 @@ struct TNaploAkcio {
   uint32_t Mag;
 };
 
+struct TNaploTartalom {
+  // The simulation's seed the run started with (its first line).
+  std::optional<uint32_t> Mag;
+  std::vector<TNaploAkcio> Akciok;
+};
+
 // The actions of a log, in order. Throws std::runtime_error naming the line
 // that is not an action.
-std::vector<TNaploAkcio> NaploOlvasas(const std::filesystem::path& fajl);
+TNaploTartalom NaploOlvasas(const std::filesystem::path& fajl);
 
 }  // namespace zelvaris
