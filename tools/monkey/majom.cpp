@@ -73,16 +73,18 @@ QString Leiras(const QWidget* w) {
                                             QString::fromLatin1(w->window()->metaObject()->className()));
 }
 
-bool EszkoztaronVan(const QWidget* w) {
+bool FoAblakEszkoztaran(const QWidget* w) {
+  if (qobject_cast<const TForm_Fo*>(w->window()) == nullptr) return false;
   for (const QWidget* p = w; p != nullptr; p = p->parentWidget())
     if (qobject_cast<const QToolBar*>(p) != nullptr) return true;
   return false;
 }
 
 bool Kezelheto(QWidget* w) {
-  // Toolbar buttons are the actions, which the monkey triggers as such;
-  // which of them a toolbar shows depends on its layout's timing.
-  if (EszkoztaronVan(w)) return false;
+  // The main window's toolbar buttons are the actions, which the monkey
+  // triggers as such; which of them a toolbar shows depends on its layout's
+  // timing.
+  if (FoAblakEszkoztaran(w)) return false;
   if (auto* g = qobject_cast<QToolButton*>(w); g != nullptr && g->menu() != nullptr) return false;
   if (auto* g = qobject_cast<QPushButton*>(w); g != nullptr && g->menu() != nullptr) return false;
   if (auto* e = qobject_cast<QLineEdit*>(w); e != nullptr)
