@@ -25,7 +25,7 @@ for mag in "${magok[@]}"; do
   naplo=build-asan/monkey/seed-$mag.log
   kimenet=build-asan/monkey/seed-$mag.out
   if build-asan/bin/zelvaris-monkey --seed "$mag" --actions "$akciok" --log "$naplo" >"$kimenet" 2>&1; then
-    echo "seed $mag: $(tr '\n' ' ' <"$kimenet")"
+    echo "seed $mag: $(grep -E '^(actions|invariant-breaks|exceptions-shown):' "$kimenet" | tr '\n' ' ')"
   else
     echo "seed $mag FAILED ($?): see $kimenet and $naplo"
     hibasak+=("$mag")
