@@ -171,8 +171,12 @@ int main(int argc, char** argv) {
       }
       naplo.Sor(std::to_string(i) + " " + AkcioNev(a.Fajta) + " " + std::to_string(a.Mag));
       or_.Kezdet(i);
+      const auto kezdet = std::chrono::steady_clock::now();
       const std::vector<std::string> hibak = majom.Vegrehajtas(a.Fajta, a.Mag);
+      const auto ms =
+          std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - kezdet).count();
       or_.Vege();
+      if (ms >= 1000) naplo.Sor("# slow: " + std::to_string(ms) + " ms");
       or_.Kesz = i;
       or_.Kivetelek = modalis.Kivetelek();
       for (const std::string& h : hibak) {
