@@ -121,14 +121,21 @@ std::optional<TAkcioFajta> AkcioFajtaNevbol(const std::string& nev) {
 TMajom::TMajom(TProgram& program, TMajomModalis& modalis, QString mappa, std::function<void(const QString&)> naplo)
     : program_(program), modalis_(modalis), mappa_(std::move(mappa)), naplo_(std::move(naplo)) {}
 
+// A large or crowded world takes at most one tick per action, so that a
+// run stays quick (and an action well inside the hang limit, even under the
+// sanitizers).
 bool TMajom::NagyVilag() const {
   const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
-  return oko.VanRacs() && oko.L() > 1000;
+  if (!oko.VanRacs()) return false;
+  int64_t egyedek = 0;
+  for (int32_t a = 0; a < oko.AllatFajokSzama(); ++a) egyedek += oko.AllatFaj(a).Egyedek.Darab();
+  return oko.L() > 1000 || egyedek > 20'000;
 }
 
 TAkcioFajta TMajom::Sorsolas(TVeletlenBemenet& v) const {
   // A large world is soon left again, so a run stays quick.
-  if (NagyVilag() && v.Esely(0.3)) return TAkcioFajta::Kicsinyites;
+  const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
+  if (oko.VanRacs() && oko.L() > 1000 && v.Esely(0.3)) return TAkcioFajta::Kicsinyites;
   int osszes = 0;
   for (const auto& l : Fajtak()) osszes += l.Suly;
   int64_t k = v.Egesz(0, osszes - 1);
