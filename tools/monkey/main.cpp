@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
   TMajomModalis modalis(ideiglenes.path(), naploSor);
   TProgram program(konyvtar, &modalis);
   TForm_Fo& fo = program.Fo();
-  app.SetHibakezelo([&](std::exception_ptr hiba) { HibaMegjelenitese(modalis, &fo, hiba); });
+  app.SetHibakezelo([&](std::exception_ptr hiba) { HibaMegjelenitese(program.Kornyezet(), &fo, hiba); });
   fo.showMaximized();
   fo.MagBeallitasa(b.Mag);
 

@@ -151,7 +151,7 @@ std::vector<std::string> TMajom::Vegrehajtas(TAkcioFajta fajta, uint32_t mag) {
   modalis_.SetVeletlen(&v);
   TForm_Fo& fo = program_.Fo();
   // What escapes here would reach the application's handler in the real program.
-  Vedett(modalis_, &fo, [&] {
+  Vedett(program_.Kornyezet(), &fo, [&] {
     switch (fajta) {
       case TAkcioFajta::Akcio: Akcio(v); break;
       case TAkcioFajta::Vezerlo: Vezerlo(v); break;
