@@ -1,5 +1,6 @@
 #include "tools/monkey/invariansok.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -138,7 +139,9 @@ std::vector<std::string> AblakHibak(const TOkoszisztema& oko, const std::vector<
         hibak.push_back(Nev(p) + " has a panel for animal " + std::to_string(p->FajIndex()) + ", which does not exist");
     if (auto* k = qobject_cast<TForm_Korfa*>(ablak); k != nullptr && k->AllatFaj() >= 0 && !oko.VanAllatFaj(k->AllatFaj()))
       hibak.push_back(Nev(k) + " shows animal " + std::to_string(k->AllatFaj()) + ", which does not exist");
-    if (auto* g = qobject_cast<TForm_Grafikon*>(ablak); g != nullptr && g->Grafikon().SorozatokSzama() > fajok)
+    // The doses view draws two series per animal species.
+    if (auto* g = qobject_cast<TForm_Grafikon*>(ablak);
+        g != nullptr && g->Grafikon().SorozatokSzama() > std::max(fajok, 2 * oko.AllatFajokSzama()))
       hibak.push_back(Nev(g) + " has " + std::to_string(g->Grafikon().SorozatokSzama()) + " series for " +
                       std::to_string(fajok) + " species");
     for (const auto* cmb : ablak->findChildren<QComboBox*>())
