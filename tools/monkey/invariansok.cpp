@@ -91,6 +91,12 @@ bool LetezoNev(const TOkoszisztema& oko, const QString& szoveg) {
          (oko.VanNovenyFaj(id) && oko.NovenyFaj(id).MegjelenitettNev() == s);
 }
 
+// The pyramid's chooser keeps the name a species had when it was listed, so
+// only its place and Id are checked: entry i is "... (i)" of a living species.
+bool KorfaBejegyzes(const TOkoszisztema& oko, const QString& szoveg, int i) {
+  return szoveg.endsWith(QStringLiteral(" (%1)").arg(i)) && oko.VanAllatFaj(i);
+}
+
 std::string Nev(const QWidget* w) {
   const QWidget* ablak = w->window();
   return std::string(ablak->metaObject()->className()) + " \"" + ablak->windowTitle().toStdString() + "\"";
@@ -146,7 +152,8 @@ std::vector<std::string> AblakHibak(const TOkoszisztema& oko, const std::vector<
                       std::to_string(fajok) + " species");
     for (const auto* cmb : ablak->findChildren<QComboBox*>())
       for (int i = 0; i < cmb->count(); ++i)
-        if (!LetezoNev(oko, cmb->itemText(i)))
+        if (qobject_cast<const TForm_Korfa*>(cmb->window()) != nullptr ? !KorfaBejegyzes(oko, cmb->itemText(i), i)
+                                                          : !LetezoNev(oko, cmb->itemText(i)))
           hibak.push_back(Nev(cmb) + " lists \"" + cmb->itemText(i).toStdString() + "\", which is no species");
     for (const auto* lista : ablak->findChildren<QListWidget*>())
       for (int i = 0; i < lista->count(); ++i)
