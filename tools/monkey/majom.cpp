@@ -118,24 +118,44 @@ std::optional<TAkcioFajta> AkcioFajtaNevbol(const std::string& nev) {
   return std::nullopt;
 }
 
+namespace {
+// About a second's step in a release build; several under the sanitizers.
+constexpr uint64_t kNehezLepes = 20'000'000;
+// Some seconds in a release build, beyond the hang limit under the sanitizers.
+constexpr uint64_t kTulNehezLepes = 100'000'000;
+}  // namespace
+
 TMajom::TMajom(TProgram& program, TMajomModalis& modalis, QString mappa, std::function<void(const QString&)> naplo)
     : program_(program), modalis_(modalis), mappa_(std::move(mappa)), naplo_(std::move(naplo)) {}
 
-// A large or crowded world takes at most one tick per action, so that a
-// run stays quick (and an action well inside the hang limit, even under the
-// sanitizers).
+// A large, crowded or slow-stepping world takes at most one tick per action,
+// so that a run stays quick (and an action well inside the hang limit, even
+// under the sanitizers).
 bool TMajom::NagyVilag() const {
   const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
   if (!oko.VanRacs()) return false;
+  return oko.L() > 1000 || Allatok() > 20'000 || VarhatoProbak() > kNehezLepes;
+}
+
+int64_t TMajom::Allatok() const {
+  const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
   int64_t egyedek = 0;
   for (int32_t a = 0; a < oko.AllatFajokSzama(); ++a) egyedek += oko.AllatFaj(a).Egyedek.Darab();
-  return oko.L() > 1000 || egyedek > 20'000;
+  return egyedek;
+}
+
+uint64_t TMajom::VarhatoProbak() const {
+  const int64_t most = Allatok();
+  if (utolsoLepesAllatai_ <= 0 || most <= 0) return 0;
+  return static_cast<uint64_t>(static_cast<double>(utolsoLepesProbai_) * static_cast<double>(most) /
+                               static_cast<double>(utolsoLepesAllatai_));
 }
 
 TAkcioFajta TMajom::Sorsolas(TVeletlenBemenet& v) const {
   // A large world is soon left again, so a run stays quick.
   const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
-  if (oko.VanRacs() && oko.L() > 1000 && v.Esely(0.3)) return TAkcioFajta::Kicsinyites;
+  if (oko.VanRacs() && (oko.L() > 1000 || VarhatoProbak() > kNehezLepes) && v.Esely(0.3))
+    return TAkcioFajta::Kicsinyites;
   int osszes = 0;
   for (const auto& l : Fajtak()) osszes += l.Suly;
   int64_t k = v.Egesz(0, osszes - 1);
@@ -333,8 +353,19 @@ void TMajom::Tikkek(TVeletlenBemenet& v, int64_t legfeljebb) {
   TForm_Kezelo& kezelo = *program_.Ablakok().Kezelo;
   const int64_t n = v.Egesz(legfeljebb > 1 ? 1 : 0, legfeljebb);
   for (int64_t i = 0; i < n && kezelo.Fut(); ++i) {
+    // A step that would take seconds (far-reaching searches in a crowded
+    // world) is left out: the world is soon replaced by a modest one.
+    if (VarhatoProbak() > kTulNehezLepes) {
+      naplo_(QStringLiteral("# tick left out: the step would be slow"));
+      break;
+    }
     naplo_(QStringLiteral("# tick"));
+    const uint64_t elotte = program_.Kornyezet().Okoszisztema().Probak();
+    utolsoLepesAllatai_ = Allatok();
     kezelo.Tikk();
+    // A world replaced meanwhile starts its own count.
+    const uint64_t utana = program_.Kornyezet().Okoszisztema().Probak();
+    utolsoLepesProbai_ = utana >= elotte ? utana - elotte : utana;
   }
 }
 

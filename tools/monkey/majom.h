@@ -66,12 +66,20 @@ class TMajom {
   std::vector<QWidget*> Ablakok();
   std::vector<QWidget*> LathatoAblakok();
   bool NagyVilag() const;
+  int64_t Allatok() const;
 
   TProgram& program_;
   TMajomModalis& modalis_;
   QString mappa_;
   std::function<void(const QString&)> naplo_;
   std::vector<QPointer<QWidget>> ismertAblakok_;
+  // Search probes of the last step a tick ran: far-reaching searches make a
+  // small world slow to step.
+  uint64_t utolsoLepesProbai_ = 0;
+  int64_t utolsoLepesAllatai_ = 0;
+  // The probes the next step would make, scaled from the last one by the
+  // animals alive now.
+  uint64_t VarhatoProbak() const;
 };
 
 }  // namespace zelvaris
