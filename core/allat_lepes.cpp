@@ -190,7 +190,9 @@ class TAllatLepesek {
           if (o_.VanNovenyFaj(s)) tombok.push_back(reinterpret_cast<const uint32_t*>(o_.racs_.NovenyTomegek(s)));
       std::sort(tombok.begin(), tombok.end());
       tombok.erase(std::unique(tombok.begin(), tombok.end()), tombok.end());
-      d.elotoltesSugar = std::clamp(f.MozgasSugar(), 1, 3);
+      // The searches of a step reach the ring where the move budget runs out
+      // (the move itself starts one ring out when the radius falls short).
+      d.elotoltesSugar = std::clamp(MozgasKezdoGyuru(f), 1, 3);
     }
   }
 
@@ -263,10 +265,22 @@ class TAllatLepesek {
     talaltEtel_ = a.Evett;
     int64_t etkezoCella = -1;
     PredakElokeszitese(csoportok, allatok);
-    Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
-      etkezoCella = cella;
-      return Gyujt(f, cella, talalt, allatok);
-    });
+    if constexpr (allatok) {
+      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+        etkezoCella = cella;
+        return Gyujt(f, cella, talalt, allatok);
+      });
+    } else {
+      // Whether a cell holds plant food is close to a coin toss, so the
+      // probes only add up group-0 food without branching on it; the found
+      // lists are made once, for the cell the search stopped at.
+      const int32_t jollakottsag = f.Jollakottsag;
+      Kifele(a.Sor, a.Oszlop, f.MozgasHossz(), [&](int64_t cella) {
+        etkezoCella = cella;
+        return NovenyEtel(cella, jollakottsag);
+      });
+      if (etkezoCella >= 0) Gyujt(f, etkezoCella, talalt, false);
+    }
     for (size_t g = 0; g < talalt.size() && a.Evett < f.Jollakottsag; ++g) {
       for (int32_t s : talalt[g]) {
         if (a.Evett >= f.Jollakottsag) break;
@@ -321,6 +335,7 @@ class TAllatLepesek {
     predak_.clear();
     predaBitek_ = 0;
     bitNelkuliPredak_.clear();
+    elsoCsoportTomegek_.clear();
     for (size_t g = 0; g < csoportok.size(); ++g) {
       for (int32_t s : csoportok[g]) {
         if (allatok ? !o_.VanAllatFaj(s) : !o_.VanNovenyFaj(s)) continue;
@@ -331,9 +346,24 @@ class TAllatLepesek {
         predak_.push_back(e);
         predaBitek_ |= e.bit;
         if (e.bit == 0) bitNelkuliPredak_.push_back(e.jelek);
+        if (!allatok && g == 0) elsoCsoportTomegek_.push_back(o_.racs_.NovenyTomegek(s));
       }
     }
     vanTalalt_ = true;
+  }
+
+  // Group-0 plant food in a cell that admits the eater, added to what the
+  // search has seen; whether that is enough.
+  bool NovenyEtel(int64_t cella, int32_t jollakottsag) {
+    const bool befogad = (foglaltsag_[cella] & faj_->tiltoBitek) == 0 &&
+                         (faj_->tiltoTombok.empty() || TOkoszisztema::Szabad(faj_->tiltoTombok, cella));
+    int32_t etel = 0;
+    for (const int32_t* t : elsoCsoportTomegek_) {
+      const int32_t m = t[cella];
+      etel += m > 0 ? m : 0;
+    }
+    talaltEtel_ += befogad ? etel : 0;
+    return talaltEtel_ >= jollakottsag;
   }
 
   // Collects the preys standing in one cell; the found lists always describe
@@ -387,6 +417,15 @@ class TAllatLepesek {
     o_.racs_.Jelol(ujCella);
   }
 
+  // The ring a move search starts from: the movement radius, one more when
+  // the disc within it holds fewer cells than the move budget.
+  int32_t MozgasKezdoGyuru(const TAllatFaj& f) {
+    constexpr int64_t legtobb = std::numeric_limits<int32_t>::max();
+    int32_t r = f.MozgasSugar();
+    if (o_.tabla_.KorMeretKorlatos(r, legtobb + 1) - 1 < f.MozgasHossz()) r += 1;
+    return r;
+  }
+
   void Mozog(TAllatFaj& f, int32_t i) {
     if (o_.utolsoAllatPredaMezo_ >= 0) {
       Atlep(f, i, o_.utolsoAllatPredaMezo_);
@@ -396,10 +435,7 @@ class TAllatLepesek {
       Atlep(f, i, o_.utolsoNovenyPredaMezo_);
       return;
     }
-    constexpr int64_t legtobb = std::numeric_limits<int32_t>::max();
-    int32_t r = f.MozgasSugar();
-    if (o_.tabla_.KorMeretKorlatos(r, legtobb + 1) - 1 < f.MozgasHossz()) r += 1;
-    const int32_t kezdo = std::min(r, LegnagyobbGyuru());
+    const int32_t kezdo = std::min(MozgasKezdoGyuru(f), LegnagyobbGyuru());
     const TAllat& a = f.Egyedek[i];
     Befele(a.Sor, a.Oszlop, kezdo, KorKeret(kezdo), [&](int64_t cella) {
       if (!Befogad(cella)) return false;
@@ -471,6 +507,7 @@ class TAllatLepesek {
   std::vector<TPredaElem> predak_;
   uint32_t predaBitek_ = 0;
   std::vector<const uint32_t*> bitNelkuliPredak_;
+  std::vector<const int32_t*> elsoCsoportTomegek_;
   std::vector<TFajAdatok> fajAdatok_;
   const TFajAdatok* faj_ = nullptr;
   bool vanTalalt_ = false;
