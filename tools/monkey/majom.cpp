@@ -145,10 +145,34 @@ int64_t TMajom::Allatok() const {
 }
 
 uint64_t TMajom::VarhatoProbak() const {
+  TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
   const int64_t most = Allatok();
-  if (utolsoLepesAllatai_ <= 0 || most <= 0) return 0;
-  return static_cast<uint64_t>(static_cast<double>(utolsoLepesProbai_) * static_cast<double>(most) /
-                               static_cast<double>(utolsoLepesAllatai_));
+  if (!oko.VanRacs() || most <= 0) return 0;
+  // What the species' search budgets allow (a search never probes more than
+  // the disc of radius L - 1): a new world's first step has no past to go by.
+  TKeresoTabla& tabla = oko.Tabla();
+  constexpr int64_t kKorlat = 10'000'000;  // far beyond any step the monkey lets run
+  const int32_t r = static_cast<int32_t>(oko.L() - 1);
+  const int64_t korong = tabla.KorMeretKorlatos(r, kKorlat) - 1;
+  double keret = 0;
+  for (int32_t a = 0; a < oko.AllatFajokSzama(); ++a) {
+    const TAllatFaj& f = oko.AllatFaj(a);
+    const int64_t szules = std::max<int64_t>(tabla.KorMeretKorlatos(std::min(f.SzuloSugar, r), kKorlat) - 1, 0);
+    const int64_t mozgas = std::clamp<int64_t>(f.MozgasHossz(), 0, korong);
+    const int64_t allatonkent = 4 * mozgas + std::min(szules, korong);
+    // Newborns step within the step they were born in: a large litter can
+    // fill the world and make every cell an animal that searches.
+    const double n = f.Egyedek.Darab();
+    const double ujszulottek = std::min(n * std::max(f.Utod, 0), static_cast<double>(oko.L() * oko.L()));
+    keret += (n + ujszulottek) * static_cast<double>(allatonkent);
+  }
+  // The last step scaled by the animals alive now, which also counts
+  // newborns that stepped within it.
+  double multbol = 0;
+  if (utolsoLepesAllatai_ > 0)
+    multbol = static_cast<double>(utolsoLepesProbai_) * static_cast<double>(most) /
+              static_cast<double>(utolsoLepesAllatai_);
+  return static_cast<uint64_t>(std::max(keret, multbol));
 }
 
 TAkcioFajta TMajom::Sorsolas(TVeletlenBemenet& v) const {
