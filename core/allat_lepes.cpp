@@ -363,8 +363,7 @@ class TAllatLepesek {
   // Group-0 plant food in a cell that admits the eater, added to what the
   // search has seen; whether that is enough.
   bool NovenyEtel(int64_t cella, int32_t jollakottsag) {
-    const bool befogad = (foglaltsag_[cella] & faj_->tiltoBitek) == 0 &&
-                         (faj_->tiltoTombok.empty() || TOkoszisztema::Szabad(faj_->tiltoTombok, cella));
+    const bool befogad = Befogad(cella);
     int32_t etel = 0;
     for (const int32_t* t : elsoCsoportTomegek_) {
       const int32_t m = t[cella];

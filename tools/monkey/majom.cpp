@@ -176,7 +176,7 @@ uint64_t TMajom::VarhatoProbak() const {
 }
 
 TAkcioFajta TMajom::Sorsolas(TVeletlenBemenet& v) const {
-  // A large world is soon left again, so a run stays quick.
+  // A large or slow-stepping world is soon left again, so a run stays quick.
   const TOkoszisztema& oko = program_.Kornyezet().Okoszisztema();
   if (oko.VanRacs() && (oko.L() > 1000 || VarhatoProbak() > kNehezLepes) && v.Esely(0.3))
     return TAkcioFajta::Kicsinyites;

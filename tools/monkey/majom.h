@@ -67,6 +67,10 @@ class TMajom {
   std::vector<QWidget*> LathatoAblakok();
   bool NagyVilag() const;
   int64_t Allatok() const;
+  // The probes the next step would make: the larger of what the species'
+  // search budgets and litters allow and the last step scaled by the
+  // animals alive now.
+  uint64_t VarhatoProbak() const;
 
   TProgram& program_;
   TMajomModalis& modalis_;
@@ -77,9 +81,6 @@ class TMajom {
   // small world slow to step.
   uint64_t utolsoLepesProbai_ = 0;
   int64_t utolsoLepesAllatai_ = 0;
-  // The probes the next step would make, scaled from the last one by the
-  // animals alive now.
-  uint64_t VarhatoProbak() const;
 };
 
 }  // namespace zelvaris
