@@ -4,7 +4,8 @@
 // at exactly the cells the step probed, replayed after each step. Also the
 // shipped meadow's animal steps per second, comparable with other tools.
 // With ZELVARIS_BENCH_CPU=1 every time is the process's CPU time instead of
-// wall time, for comparisons on a machine that other work shares.
+// wall time, for comparisons on a machine that other work shares. A second
+// argument (standard, large or meadow) runs that part alone, for profiling.
 
 #include <algorithm>
 #include <chrono>
@@ -171,10 +172,11 @@ double RetAllatLepesek() {
 
 int main(int argc, char** argv) {
   const int lepesek = argc > 1 ? std::stoi(argv[1]) : 300;
-  Kiiras("standard", Meres("standard", 300, 1.0, lepesek));
-  const TMeres nagy = Meres("large", 2000, 25.0, lepesek / 3);
-  Kiiras("large", nagy);
-  std::printf("meadow-animal-steps-per-s: %.0f steps/s\n", RetAllatLepesek());
+  const std::string csak = argc > 2 ? argv[2] : "";
+  if (csak.empty() || csak == "standard") Kiiras("standard", Meres("standard", 300, 1.0, lepesek));
+  if (csak.empty() || csak == "large") Kiiras("large", Meres("large", 2000, 25.0, lepesek / 3));
+  if (csak.empty() || csak == "meadow")
+    std::printf("meadow-animal-steps-per-s: %.0f steps/s\n", RetAllatLepesek());
   if (auto csucs = CsucsMemoria()) std::printf("peak-memory: %.1f MB\n", *csucs / 1048576.0);
   return 0;
 }
