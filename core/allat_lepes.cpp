@@ -516,7 +516,8 @@ class TAllatLepesek {
   std::vector<int64_t>* naplo_;
   const uint32_t* foglaltsag_;
   // A grid of at most this size stays mostly in the second- and third-level
-  // caches (measured: side 300 gains, side 2,000 loses).
+  // caches: there the branch-free meal probe pays and prefetching does not
+  // (measured on sides 300 and 2,000).
   static constexpr double kKisRacsBajt = 8.0 * 1024 * 1024;
   const bool kisRacs_;
   std::vector<TPredaElem> predak_;
